@@ -1,0 +1,61 @@
+#include "cli/cli_commands.h"
+
+#include <cstdio>
+
+#include "lp/optimize.h"
+#include "lp/solution_reports.h"
+#include "model/reactions_reader.h"
+
+namespace vemo {
+
+namespace {
+
+std::string network_summary(const Workbench& wb) {
+  return std::to_string(wb.model.num_of_reactions) + " reactions, " +
+         std::to_string(wb.model.num_of_rows) + " rows";
+}
+
+std::string objective_summary(const Workbench& wb) {
+  char text[96];
+  std::snprintf(text, sizeof text, "objective %f (istat = %i)",
+                static_cast<double>(wb.model.objective_value), wb.model.last_istat);
+  return text;
+}
+
+// A command that takes no argument; its summary reads the workbench only.
+CliCommand plain(std::string name, void (*run)(Workbench&),
+                 std::function<std::string(const Workbench&)> summary) {
+  return CliCommand{std::move(name), false, [run](Workbench& wb, const std::string&) { run(wb); },
+                    [summary](const Workbench& wb, const std::string&) { return summary(wb); }};
+}
+
+std::vector<CliCommand> make_commands() {
+  return {
+      plain("read-data", read_data, network_summary),
+      plain("optimize", optimize, objective_summary),
+      plain("read-optimize", read_optimize,
+            [](const Workbench& wb) { return network_summary(wb) + "; " + objective_summary(wb); }),
+      plain("print-primal", print_primal,
+            [](const Workbench& wb) { return "wrote " + wb.settings.primal_file; }),
+      plain("print-dual", print_dual,
+            [](const Workbench& wb) { return "wrote " + wb.settings.dual_file; }),
+      plain("print-stmat", print_stmat,
+            [](const Workbench& wb) { return "wrote " + wb.settings.stmat_file; }),
+  };
+}
+
+}  // namespace
+
+const std::vector<CliCommand>& cli_commands() {
+  static const std::vector<CliCommand> commands = make_commands();
+  return commands;
+}
+
+const CliCommand* find_cli_command(const std::string& name) {
+  for (const CliCommand& command : cli_commands()) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace vemo

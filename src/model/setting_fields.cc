@@ -1,0 +1,148 @@
+#include "model/setting_fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "model/token_reader.h"
+
+namespace vemo {
+
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A range bound as the dialog messages show it.
+std::string range_text(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
+std::optional<std::string> assign_integer(const SettingField& f, std::string_view value) {
+  int parsed = 0;
+  const char* end = value.data() + value.size();
+  std::string_view digits = value;
+  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+  const auto [ptr, ec] = std::from_chars(digits.data(), end, parsed);
+  const std::string range_message = "Please enter an integer between " + range_text(f.min) +
+                                    " and " + range_text(f.max) + ".";
+  if (value.empty() || ptr != end) return "Please enter an integer.";
+  if (ec == std::errc::result_out_of_range || parsed < f.min || parsed > f.max) {
+    return range_message;
+  }
+  *f.integer = parsed;
+  return std::nullopt;
+}
+
+std::optional<std::string> assign_number(const SettingField& f, std::string_view value) {
+  const ParsedNumber parsed = parse_leading_number(value);
+  if (parsed.status == NumberStatus::kNotNumber || !parsed.whole_token) {
+    return "Please enter a number.";
+  }
+  if (parsed.status == NumberStatus::kOutOfRange || parsed.value < f.min || parsed.value > f.max) {
+    return "Please enter a number between " + range_text(f.min) + " and " + range_text(f.max) +
+           ".";
+  }
+  *f.number = parsed.value;
+  return std::nullopt;
+}
+
+}  // namespace
+
+SettingField SettingField::text_field(std::string name, std::string* target) {
+  SettingField f;
+  f.name = std::move(name);
+  f.kind = Kind::kText;
+  f.text = target;
+  return f;
+}
+
+SettingField SettingField::integer_field(std::string name, int* target, int min, int max) {
+  SettingField f;
+  f.name = std::move(name);
+  f.kind = Kind::kInteger;
+  f.integer = target;
+  f.min = min;
+  f.max = max;
+  return f;
+}
+
+SettingField SettingField::number_field(std::string name, float* target, double min,
+                                        double max) {
+  SettingField f;
+  f.name = std::move(name);
+  f.kind = Kind::kNumber;
+  f.number = target;
+  f.min = min;
+  f.max = max;
+  return f;
+}
+
+std::optional<std::string> assign_field(const SettingField& field, std::string_view value) {
+  switch (field.kind) {
+    case SettingField::Kind::kText:
+      *field.text = std::string(value);
+      return std::nullopt;
+    case SettingField::Kind::kInteger:
+      return assign_integer(field, trimmed(value));
+    case SettingField::Kind::kNumber:
+      return assign_number(field, trimmed(value));
+  }
+  return std::nullopt;
+}
+
+void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
+  Settings& s = wb.settings;
+  const std::pair<const char*, std::string*> texts[] = {
+      {"reactions_file", &s.reactions_file},
+      {"second_reactions_file", &s.second_reactions_file},
+      {"primal_file", &s.primal_file},
+      {"dual_file", &s.dual_file},
+      {"stmat_file", &s.stmat_file},
+      {"phase_file", &s.phase_file},
+      {"mapper_file", &s.mapper_file},
+      {"deletion_input_file", &s.deletion_input_file},
+      {"single_deletion_file", &s.single_deletion_file},
+      {"double_deletion_file", &s.double_deletion_file},
+      {"triple_deletion_file", &s.triple_deletion_file},
+      {"detailed_deletion_file", &s.detailed_deletion_file},
+      {"isocline_file", &s.isocline_file},
+      {"robust_file", &s.robust_file},
+      {"connectivity_file", &s.connectivity_file},
+      {"robust_enzyme_1", &s.robust_enzyme_1},
+      {"robust_enzyme_2", &s.robust_enzyme_2},
+      {"robust_enzyme_3", &s.robust_enzyme_3},
+      {"phase_x_flux", &s.phase_x_flux},
+      {"phase_y_flux", &s.phase_y_flux},
+      {"phase_z_flux", &s.phase_z_flux},
+      {"phase_x_metabolite", &s.phase_x_metabolite},
+      {"phase_y_metabolite", &s.phase_y_metabolite},
+      {"isocline_x_flux", &s.isocline_x_flux},
+      {"isocline_y_flux", &s.isocline_y_flux},
+  };
+  for (const auto& [name, target] : texts) fields.push_back(SettingField::text_field(name, target));
+  fields.push_back(SettingField::integer_field("do_ranging", &wb.model.do_ranging, 0, 1));
+  fields.push_back(SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
+}
+
+std::vector<SettingField> setting_fields(Workbench& wb) {
+  std::vector<SettingField> fields;
+  add_model_fields(wb, fields);
+  return fields;
+}
+
+std::optional<std::string> assign_setting(Workbench& wb, std::string_view name,
+                                          std::string_view value) {
+  for (const SettingField& field : setting_fields(wb)) {
+    if (field.name == name) return assign_field(field, value);
+  }
+  return "unknown setting '" + std::string(name) + "'";
+}
+
+}  // namespace vemo

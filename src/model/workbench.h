@@ -1,0 +1,42 @@
+// The one state object of the program: the network model with its solution and flags, the
+// settings, and the hooks through which the front end (desktop, command line or a test) answers
+// file errors and shows messages. Every command is a free function taking a Workbench.
+//
+// Later parts of the program add their settings records and result lists here as public fields.
+#ifndef VEMO_MODEL_WORKBENCH_H_
+#define VEMO_MODEL_WORKBENCH_H_
+
+#include <functional>
+#include <string>
+
+#include "model/network_model.h"
+#include "model/settings.h"
+
+namespace vemo {
+
+enum class OpenMode { kRead, kWrite };
+
+// Asked when a file cannot be opened. Returns true to try again, false to give up.
+using FileErrorHandler =
+    std::function<bool(const std::string& name, OpenMode mode, const std::string& reason)>;
+// Shows a message to the user (a refused input, a limit exceeded).
+using MessageHandler = std::function<void(const std::string& text)>;
+
+struct Workbench {
+  NetworkModel model;
+  Settings settings;
+
+  // Without a handler a failed open gives up at once and messages go nowhere.
+  FileErrorHandler file_error_handler;
+  MessageHandler message_handler;
+
+  // Set when the current command refused its input; the front end clears it before a command.
+  bool input_refused = false;
+};
+
+// Tells the user why a command refused its input and marks the command as refused.
+void refuse_input(Workbench& wb, const std::string& text);
+
+}  // namespace vemo
+
+#endif  // VEMO_MODEL_WORKBENCH_H_

@@ -1,0 +1,97 @@
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/test_support.h"
+
+namespace vemo {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun run(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = run_cli(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class CliAppTest : public ::testing::Test {
+ protected:
+  test::ScratchFolder folder;
+};
+
+TEST_F(CliAppTest, RunsTheCommandsInOrderWithOneSummaryEach) {
+  test::write_file("path.stm", test::kToyNetwork);
+  const CliRun r = run({"read-optimize", "print-primal", "print-dual", "print-stmat"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "read-optimize: 4 reactions, 4 rows; objective 10.000000 (istat = 4)\n"
+            "print-primal: wrote Primal.out\n"
+            "print-dual: wrote Dual.out\n"
+            "print-stmat: wrote Stmat.out\n");
+  EXPECT_TRUE(std::filesystem::exists("Dual.out"));
+}
+
+TEST_F(CliAppTest, SettingsAndFolderApply) {
+  std::filesystem::create_directory("net");
+  test::write_file("net/toy.stm", test::kToyNetwork);
+  const CliRun r = run({"-C", "net", "--set", "reactions_file=toy.stm", "--set",
+                        "primal_file=p.txt", "read-data", "optimize", "print-primal"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "read-data: 4 reactions, 4 rows\n"
+            "optimize: objective 10.000000 (istat = 4)\n"
+            "print-primal: wrote p.txt\n");
+  EXPECT_TRUE(std::filesystem::exists("net/p.txt"));
+}
+
+TEST_F(CliAppTest, AFailingCommandStopsTheRunWithStatusOne) {
+  const CliRun missing = run({"read-optimize", "print-primal"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err,
+            "vemo-cli: cannot open 'path.stm' for reading: No such file or directory\n");
+  EXPECT_FALSE(std::filesystem::exists("Primal.out"));
+
+  test::write_file("path.stm", "1 A 0 R1 0 end end E 0");
+  const CliRun cut = run({"read-data"});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_EQ(cut.err,
+            "vemo-cli: path.stm: end of file inside the objective section; reading stopped "
+            "after 1 reactions\n");
+}
+
+struct UsageCase {
+  std::vector<std::string> args;
+  const char* message;
+};
+
+class CliUsageTest : public CliAppTest, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsageTest, UsageErrorsGiveStatusTwo) {
+  const CliRun r = run(GetParam().args);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadCalls, CliUsageTest,
+    ::testing::Values(
+        UsageCase{{}, "vemo-cli: no command given"},
+        UsageCase{{"fly"}, "vemo-cli: unknown command 'fly'"},
+        UsageCase{{"--set"}, "vemo-cli: --set needs a value"},
+        UsageCase{{"--set", "novalue", "optimize"}, "--set takes NAME=VALUE"},
+        UsageCase{{"--set", "objective_choice=20", "optimize"},
+                  "vemo-cli: --set objective_choice=20: Please enter an integer between 0 and 16."},
+        UsageCase{{"--set", "do_ranging=yes", "optimize"}, "Please enter an integer."},
+        UsageCase{{"--bogus", "optimize"}, "unknown option '--bogus'"}));
+
+}  // namespace
+}  // namespace vemo
