@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lp/lp_solver.h"
+#include "lp/optimize.h"
 #include "support/test_support.h"
 
 namespace vemo {
@@ -247,6 +249,56 @@ TEST_F(ReactionsReaderTest, ReadsTheSecondFileWhenAsked) {
   read(test::kToyNetwork);
   EXPECT_EQ(wb.model.num_of_reactions, 1);
   EXPECT_EQ(wb.model.second_file_read, 1);
+}
+
+}  // namespace
+}  // namespace vemo
+
+namespace vemo {
+namespace {
+
+class ReaderLimitsTest : public ::testing::Test {
+ protected:
+  test::ScratchFolder folder;
+  Workbench wb;
+  test::FrontEndRecorder recorder;
+};
+
+// The classic buffers (1000 characters of pending pairs, 100 entries per column, 15-character
+// number words, 1199 reactions) are no limits here: everything fits and is solved.
+TEST_F(ReaderLimitsTest, LongReactionsLongNumbersAndLargeNetworksFit) {
+  std::string text, big, bounds;
+  for (int k = 1; k <= 150; ++k) {
+    const std::string m = "M" + std::to_string(k), u = "U" + std::to_string(k);
+    text += "1 " + m + " 0 " + u + "\n";
+    big += "-1.0000000000000000000 " + m + " ";
+    bounds += "-5.00000000000000000 " + u + " 1\n";
+  }
+  for (int k = 1; k <= 2000; ++k) text += "1 X 0 FILL" + std::to_string(k) + " ";
+  text += big + "0 BIG 0 end end E 0 max 1 BIG 0 end " + bounds + "0 end 0";
+  test::write_file("path.stm", text);
+  recorder.attach(wb);
+  read_optimize(wb);
+  ASSERT_TRUE(recorder.messages.empty()) << recorder.messages[0];
+  const NetworkModel& m = wb.model;
+  EXPECT_EQ(m.num_of_reactions, 150 + 2000 + 1);
+  EXPECT_EQ(m.stoich_matrix.column(m.find_reaction("BIG")).size(), 151u);  // objective included
+  EXPECT_EQ(m.lower_bound[m.find_reaction("U7")], -5.0f);
+  EXPECT_EQ(m.last_istat, kIstatOptimal);
+  EXPECT_FLOAT_EQ(m.objective_value, 1.0f);
+}
+
+TEST_F(ReaderLimitsTest, RefusesMoreReactionsThanTheTablesTake) {
+  std::string text;
+  text.reserve(static_cast<size_t>(kMaxReactions) * 10);
+  for (int k = 0; k <= kMaxReactions; ++k) text += "0 R" + std::to_string(k) + "\n";
+  test::write_file("path.stm", text + "0 end end E 0 max 0 end 0 end 0");
+  recorder.attach(wb);
+  read_data(wb);
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_NE(recorder.messages[0].find("more than 200000 reactions"), std::string::npos);
+  EXPECT_EQ(wb.model.num_of_reactions, kMaxReactions);
+  EXPECT_EQ(wb.model.file_abort, 1);
 }
 
 }  // namespace
