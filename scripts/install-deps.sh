@@ -2,7 +2,8 @@
 # Installs the Debian packages Vemo builds, tests and runs with; does nothing when all are there.
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libglpk-dev libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(cmake g++ make pkg-config libglpk-dev libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do
