@@ -59,9 +59,12 @@ std::string parse(const std::vector<std::string>& args, Invocation& inv) {
   return "";
 }
 
-void connect_front_end(Workbench& wb, std::ostream& err) {
-  wb.file_error_handler = [&err](const std::string& name, OpenMode mode,
-                                 const std::string& reason) {
+// gave_up is set whenever a file could not be opened: some commands go on after that (a
+// deletion study keeps the network in memory), but the run still did not complete.
+void connect_front_end(Workbench& wb, std::ostream& err, bool& gave_up) {
+  wb.file_error_handler = [&err, &gave_up](const std::string& name, OpenMode mode,
+                                           const std::string& reason) {
+    gave_up = true;
     err << "vemo-cli: cannot open '" << name << "' for "
         << (mode == OpenMode::kRead ? "reading" : "writing") << ": " << reason << "\n";
     return false;  // give up
@@ -78,7 +81,8 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kUsageError;
   }
   Workbench wb;
-  connect_front_end(wb, err);
+  bool gave_up = false;
+  connect_front_end(wb, err, gave_up);
   for (const auto& [name, value] : inv.settings) {
     if (auto message = assign_setting(wb, name, value)) {
       err << "vemo-cli: --set " << name << "=" << value << ": " << *message << "\n";
@@ -98,7 +102,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   for (const auto& [command, argument] : inv.commands) {
     wb.input_refused = false;
     command->run(wb, argument);
-    if (wb.input_refused || wb.model.file_abort == 1) {
+    if (wb.input_refused || wb.model.file_abort == 1 || gave_up) {
       status = kCommandFailed;
       break;
     }

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "analyses/double_deletion.h"
+#include "analyses/single_deletion.h"
+#include "analyses/triple_deletion.h"
 #include "lp/optimize.h"
 #include "lp/solution_reports.h"
 #include "model/reactions_reader.h"
@@ -29,6 +32,24 @@ CliCommand plain(std::string name, void (*run)(Workbench&),
                     [summary](const Workbench& wb, const std::string&) { return summary(wb); }};
 }
 
+// "35 entries, max growth 0.873922: 12 lethal, 3 retarding, 20 redundant; wrote FILE"
+std::function<std::string(const Workbench&)> deletion_summary(std::string Settings::*report,
+                                                              bool with_trivial) {
+  return [report, with_trivial](const Workbench& wb) {
+    const DeletionSummary& d = wb.last_deletion;
+    char text[256];
+    std::snprintf(text, sizeof text, "%d %s, max growth %f: %d lethal", d.considered,
+                  with_trivial ? "combinations" : "entries", static_cast<double>(d.max_growth),
+                  d.lethal);
+    std::string summary = text;
+    if (with_trivial) summary += " (" + std::to_string(d.trivial) + " trivial)";
+    summary += ", " + std::to_string(d.retarding) + " retarding, " +
+               std::to_string(d.redundant) + " redundant; " + std::to_string(d.solves) +
+               " solves; wrote " + wb.settings.*report;
+    return summary;
+  };
+}
+
 std::vector<CliCommand> make_commands() {
   return {
       plain("read-data", read_data, network_summary),
@@ -41,6 +62,12 @@ std::vector<CliCommand> make_commands() {
             [](const Workbench& wb) { return "wrote " + wb.settings.dual_file; }),
       plain("print-stmat", print_stmat,
             [](const Workbench& wb) { return "wrote " + wb.settings.stmat_file; }),
+      plain("single-deletion", single_deletion,
+            deletion_summary(&Settings::single_deletion_file, false)),
+      plain("double-deletion", double_deletion,
+            deletion_summary(&Settings::double_deletion_file, true)),
+      plain("triple-deletion", triple_deletion,
+            deletion_summary(&Settings::triple_deletion_file, true)),
   };
 }
 

@@ -29,13 +29,17 @@ void build_lp(const NetworkModel& model, LpSolver& lp, int ranging) {
       rows.push_back(e.row);
     }
     lp.lp_add_column(padded_column_name(model.reaction_names[j]), values, rows);
-    lp.lp_free_column(j);
-    if (model.has_upper_bound[j] == 1) {
-      lp.lp_set_lower(j, model.lower_bound[j]);
-      lp.lp_set_upper(j, model.upper_bound[j]);
-    }
-    if (model.has_lower_bound[j] == 1) lp.lp_set_lower(j, model.lower_bound[j]);
+    apply_column_bounds(model, lp, j);
   }
+}
+
+void apply_column_bounds(const NetworkModel& model, LpSolver& lp, int j) {
+  lp.lp_free_column(j);
+  if (model.has_upper_bound[j] == 1) {
+    lp.lp_set_lower(j, model.lower_bound[j]);
+    lp.lp_set_upper(j, model.upper_bound[j]);
+  }
+  if (model.has_lower_bound[j] == 1) lp.lp_set_lower(j, model.lower_bound[j]);
 }
 
 }  // namespace vemo

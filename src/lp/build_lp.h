@@ -19,6 +19,10 @@ inline constexpr const char* kLpLogFile = "info.OUT";
 // set, then the lower bound when has_lower_bound is set. Nothing is solved.
 void build_lp(const NetworkModel& model, LpSolver& lp, int ranging);
 
+// Gives column j its bounds from the model as the build does: free, then both bounds when
+// has_upper_bound is set, then the lower bound when has_lower_bound is set.
+void apply_column_bounds(const NetworkModel& model, LpSolver& lp, int j);
+
 // The reaction name as the library receives it: padded with blanks to 8 characters.
 std::string padded_column_name(const std::string& name);
 

@@ -21,6 +21,27 @@ FilePtr open_with_retry(Workbench& wb, const std::string& name, OpenMode mode) {
   }
 }
 
+bool read_text_file(std::FILE* file, std::string& text, std::string& why) {
+  char buffer[65536];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    text.append(buffer, got);
+    if (static_cast<long>(text.size()) > kMaxInputFileBytes) {
+      why = "the file is larger than 256 MiB";
+      return false;
+    }
+  }
+  if (std::ferror(file)) {
+    why = std::string("the file cannot be read (") + std::strerror(errno) + ")";
+    return false;
+  }
+  if (text.find('\0') != std::string::npos) {
+    why = "this is not a text file (it holds a NUL byte)";
+    return false;
+  }
+  return true;
+}
+
 void finish_writing(Workbench& wb, FilePtr file, const std::string& name) {
   if (!file) return;
   const bool failed = std::ferror(file.get()) != 0;

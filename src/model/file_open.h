@@ -20,6 +20,13 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // file_abort set to 0, or nullptr with file_abort set to 1 when the user gave up.
 FilePtr open_with_retry(Workbench& wb, const std::string& name, OpenMode mode);
 
+// Largest input file the readers accept.
+inline constexpr long kMaxInputFileBytes = 256L * 1024 * 1024;
+
+// Reads an open input file whole. False, with the reason in why, for a read error, a file larger
+// than kMaxInputFileBytes or binary content (a NUL byte).
+bool read_text_file(std::FILE* file, std::string& text, std::string& why);
+
 // Closes a file written by a command and checks that everything reached it; a write error (a
 // full disk, say) is refused with a message naming the file instead of passing for success.
 void finish_writing(Workbench& wb, FilePtr file, const std::string& name);

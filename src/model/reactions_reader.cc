@@ -28,29 +28,6 @@ struct PendingPair {
   std::string metabolite;
 };
 
-// Reads the whole file into text; false (with the reason) for a read error, an over-large file or
-// binary content.
-bool read_whole_file(std::FILE* file, std::string& text, std::string& why) {
-  char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-    text.append(buffer, got);
-    if (static_cast<long>(text.size()) > kMaxReactionsFileBytes) {
-      why = "the file is larger than 256 MiB";
-      return false;
-    }
-  }
-  if (std::ferror(file)) {
-    why = std::string("the file cannot be read (") + std::strerror(errno) + ")";
-    return false;
-  }
-  if (text.find('\0') != std::string::npos) {
-    why = "this is not a text file (it holds a NUL byte)";
-    return false;
-  }
-  return true;
-}
-
 class ReactionsReader {
  public:
   ReactionsReader(Workbench& wb, std::string_view text, std::FILE* notes)
@@ -286,7 +263,7 @@ void read_data(Workbench& wb) {
   if (!notes) return;
 
   std::string text, why;
-  const bool readable = read_whole_file(input.get(), text, why);
+  const bool readable = read_text_file(input.get(), text, why);
   input.reset();
   reset_network(m);
   ReactionsReader reader(wb, text, notes.get());

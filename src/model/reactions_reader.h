@@ -18,9 +18,6 @@ namespace vemo {
 // use_second_file is 1.
 void read_data(Workbench& wb);
 
-// Largest reactions file the reader accepts.
-inline constexpr long kMaxReactionsFileBytes = 256L * 1024 * 1024;
-
 }  // namespace vemo
 
 #endif  // VEMO_MODEL_REACTIONS_READER_H_

@@ -129,6 +129,7 @@ void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
   for (const auto& [name, target] : texts) fields.push_back(SettingField::text_field(name, target));
   fields.push_back(SettingField::integer_field("do_ranging", &wb.model.do_ranging, 0, 1));
   fields.push_back(SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
+  fields.push_back(SettingField::integer_field("precursors_only", &wb.precursors_only, 0, 1));
 }
 
 std::vector<SettingField> setting_fields(Workbench& wb) {

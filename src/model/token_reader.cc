@@ -82,6 +82,39 @@ ParsedNumber parse_leading_number(std::string_view token) {
   return result;
 }
 
+bool parse_c_integer(std::string_view token, int& value) {
+  size_t i = 0;
+  const bool negative = !token.empty() && token[0] == '-';
+  if (!token.empty() && (token[0] == '-' || token[0] == '+')) ++i;
+  int base = 10;
+  if (token.size() > i + 1 && token[i] == '0' && (token[i + 1] == 'x' || token[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  } else if (token.size() > i + 1 && token[i] == '0') {
+    base = 8;
+  }
+  if (i >= token.size()) return false;
+  long long magnitude = 0;
+  for (; i < token.size(); ++i) {
+    const char c = token[i];
+    int digit;
+    if (is_digit(c)) {
+      digit = c - '0';
+    } else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
+      digit = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    } else {
+      return false;
+    }
+    if (digit >= base) return false;
+    magnitude = magnitude * base + digit;
+    if (magnitude > 2147483648LL) return false;
+  }
+  const long long signed_value = negative ? -magnitude : magnitude;
+  if (signed_value > 2147483647LL) return false;
+  value = static_cast<int>(signed_value);
+  return true;
+}
+
 float round_to_six_decimals(float value) {
   char text[64];
   std::snprintf(text, sizeof text, "%f", static_cast<double>(value));

@@ -41,6 +41,11 @@ struct ParsedNumber {
 // beyond the float range is kOutOfRange; one too small to represent reads as 0.
 ParsedNumber parse_leading_number(std::string_view token);
 
+// Reads a whole token as an integer the way the "%i" conversion does: an optional sign, then
+// decimal digits, or 0x and hexadecimal digits, or a leading 0 and octal digits (0100 is 64).
+// False when the token is not wholly such an integer or does not fit an int.
+bool parse_c_integer(std::string_view token, int& value);
+
 // A float printed with six decimals ("%f") and read back: the rounding the reactions file applies
 // to every stoichiometric coefficient.
 float round_to_six_decimals(float value);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/network_model.h"
 #include "model/settings.h"
@@ -22,9 +23,27 @@ using FileErrorHandler =
 // Shows a message to the user (a refused input, a limit exceeded).
 using MessageHandler = std::function<void(const std::string& text)>;
 
+// What the last deletion study found, for the front ends' summaries.
+struct DeletionSummary {
+  float max_growth = 0.0f;
+  int considered = 0;
+  int lethal = 0;
+  int trivial = 0;
+  int retarding = 0;
+  int redundant = 0;
+  int solves = 0;  // library solves, the wild type included
+};
+
 struct Workbench {
   NetworkModel model;
   Settings settings;
+
+  // Gene deletion studies: the gene key of every reaction (numbered like reaction_names), the
+  // number of entries the last study read, and the option of the detailed deletions.
+  std::vector<std::string> reaction_gene_keys;
+  int num_of_genes = 0;
+  int precursors_only = 1;
+  DeletionSummary last_deletion;
 
   // Without a handler a failed open gives up at once and messages go nowhere.
   FileErrorHandler file_error_handler;

@@ -10,10 +10,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "analyses/double_deletion.h"
+#include "analyses/single_deletion.h"
+#include "analyses/triple_deletion.h"
 #include "lp/optimize.h"
 #include "lp/solution_reports.h"
 #include "model/reactions_reader.h"
 #include "ui/command_table.h"
+#include "ui/deletion_options_dlg.h"
 #include "ui/file_error_dlg.h"
 #include "ui/files_dlg.h"
 #include "ui/objective_dlg.h"
@@ -71,6 +75,10 @@ void CMainFrame::register_frame_commands() {
   frame_commands_[kCmdPrintPrimal] = model_command(print_primal);
   frame_commands_[kCmdPrintDual] = model_command(print_dual);
   frame_commands_[kCmdPrintStmat] = model_command(print_stmat);
+  frame_commands_[kCmdSingleDeletion] = model_command(single_deletion);
+  frame_commands_[kCmdDoubleDeletion] = model_command(double_deletion);
+  frame_commands_[kCmdTripleDeletion] = model_command(triple_deletion);
+  frame_commands_[kCmdDeletionOptions] = [this] { CDeletionOptionsDlg(this, wb_).exec(); };
   frame_commands_[kCmdSelectFiles] = [this] { CFilesDlg(this, wb_).exec(); };
   frame_commands_[kCmdObjective] = [this] { CObjectiveDlg(this, wb_).exec(); };
   frame_commands_[kCmdToggleToolbar] = [this] { tool_bar_->setVisible(!tool_bar_->isVisible()); };
