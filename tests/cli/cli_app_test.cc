@@ -67,6 +67,25 @@ TEST_F(CliAppTest, AFailingCommandStopsTheRunWithStatusOne) {
             "after 1 reactions\n");
 }
 
+TEST_F(CliAppTest, DeletionStudiesSummariseTheirCounts) {
+  test::write_file("path.stm", test::kToyNetwork);
+  test::write_file("deletion.txt", "1 HEX1 0 999");
+  const CliRun r = run({"--set", "precursors_only=0", "single-deletion", "double-deletion"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "single-deletion: 2 entries, max growth 10.000000: 1 lethal, 0 retarding, "
+            "1 redundant; 3 solves; wrote SingleDeletion.out\n"
+            "double-deletion: 1 combinations, max growth 10.000000: 1 lethal (1 trivial), "
+            "0 retarding, 0 redundant; 3 solves; wrote DoubleDeletion.out\n");
+
+  // The study goes on with the network in memory when the reactions file is missing, but the
+  // run did not complete.
+  std::filesystem::remove("path.stm");
+  const CliRun missing = run({"single-deletion"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("cannot open 'path.stm'"), std::string::npos);
+}
+
 struct UsageCase {
   std::vector<std::string> args;
   const char* message;

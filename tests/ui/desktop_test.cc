@@ -194,6 +194,36 @@ TEST_F(DesktopTest, OnlyBuiltCommandsAreEnabled) {
   EXPECT_FALSE(frame().action(kCmdReadEncrypted)->isEnabled());
 }
 
+TEST_F(DesktopTest, DeletionMenuRunsTheStudiesAndItsOptions) {
+  test::write_file("path.stm", test::kToyNetwork);
+  test::write_file("deletion.txt", "1 HEX1 1 PGIR 999");
+  frame().action(kCmdSingleDeletion)->trigger();
+  EXPECT_EQ(test::read_file("SingleDeletion.out"),
+            "Max_Growth= 10.000000\nHEX, 0.000000 (istat = 4)\nPGI, 0.000000 (istat = 4)\n"
+            "num_of_reactions_considered= 2\nnum_of_lethal_reactions= 2\n"
+            "num_of_retarding_reactions= 0\nnum_of_redundant_reactions= 0\n");
+  frame().action(kCmdDoubleDeletion)->trigger();
+  frame().action(kCmdTripleDeletion)->trigger();
+  EXPECT_TRUE(std::filesystem::exists("DoubleDeletion.out"));
+  EXPECT_TRUE(std::filesystem::exists("TripleDeletion.out"));
+
+  when_modal([](QWidget* dialog) {
+    QCheckBox* box = dialog->findChild<QCheckBox*>();
+    EXPECT_EQ(box->text(), "Precursors only");
+    EXPECT_TRUE(box->isChecked());  // ticked the first time
+    box->setChecked(false);
+    button_named(dialog, "Cancel")->click();
+  });
+  frame().action(kCmdDeletionOptions)->trigger();
+  EXPECT_EQ(app.workbench().precursors_only, 1);
+  when_modal([](QWidget* dialog) {
+    dialog->findChild<QCheckBox*>()->setChecked(false);
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdDeletionOptions)->trigger();
+  EXPECT_EQ(app.workbench().precursors_only, 0);
+}
+
 TEST_F(DesktopTest, ToolbarToggleCarriesACheckMark) {
   frame().show();
   QAction* toggle = frame().action(kCmdToggleToolbar);
