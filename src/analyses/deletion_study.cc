@@ -23,11 +23,20 @@ DeletionStudy::DeletionStudy(Workbench& wb) : wb_(wb) {
   for (int j = 1; j <= m.num_of_reactions; ++j) {
     columns_of_key_[wb_.reaction_gene_keys[j]].push_back(j);
   }
+}
+
+void DeletionStudy::solve_wild_type() {
   // The wild type keeps whatever the library returned, even when it found no solution.
   lp_.lp_solve();
   ++solves_;
   float dual;
   lp_.lp_get_row(1, max_growth_, dual);
+}
+
+float DeletionStudy::dual(int row) const {
+  float value, dual;
+  lp_.lp_get_row(row, value, dual);
+  return dual;
 }
 
 void DeletionStudy::apply_deletion(std::initializer_list<const DeletionEntry*> entries) {

@@ -37,11 +37,14 @@ struct DeletionCounts {
 class DeletionStudy {
  public:
   // Re-reads the network (going on with the network in memory when the user gives up on the
-  // reactions file), builds the problem with ranging -1, derives the gene keys and solves the
-  // wild type.
+  // reactions file), builds the problem with ranging -1 and derives the gene keys.
   explicit DeletionStudy(Workbench& wb);
 
+  // Solves the unchanged problem: its objective value is max_growth, whatever the status.
+  void solve_wild_type();
   float max_growth() const { return max_growth_; }
+  // The problem, for studies that add columns or change the objective between solves.
+  LpSolver& lp() { return lp_; }
   // False when the reactions file was refused: the study must not go on.
   bool network_usable() const { return network_usable_; }
 
@@ -53,6 +56,8 @@ class DeletionStudy {
   // Solves the problem as it stands: the objective value and the library status; an infeasible
   // problem records growth 0.
   void solve(int& status, float& growth);
+  // The dual of a row of the last solve.
+  float dual(int row) const;
 
   // Ends the problem; the study cannot solve afterwards.
   void release();

@@ -44,6 +44,7 @@ void double_deletion(Workbench& wb) {
   if (!combinations_fit(wb, wb.num_of_genes, 2, kMaxDeletionPairs)) return;
   DeletionStudy study(wb);
   if (!study.network_usable()) return;
+  study.solve_wild_type();
   solve_single_deletions(study, entries);
   std::vector<DeletionResult> pairs;
   const int trivial = solve_pair_deletions(study, entries, pairs);

@@ -9,6 +9,7 @@ void single_deletion(Workbench& wb) {
   if (!read_deletion_list(wb, entries)) return;
   DeletionStudy study(wb);
   if (!study.network_usable()) return;
+  study.solve_wild_type();
   solve_single_deletions(study, entries);
   study.release();
 

@@ -27,6 +27,7 @@ void triple_deletion(Workbench& wb) {
   if (!combinations_fit(wb, n, 3, kMaxDeletionTriples)) return;
   DeletionStudy study(wb);
   if (!study.network_usable()) return;
+  study.solve_wild_type();
   solve_single_deletions(study, entries);
   std::vector<DeletionResult> pairs;
   solve_pair_deletions(study, entries, pairs);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
@@ -68,6 +69,15 @@ std::vector<CliCommand> make_commands() {
             deletion_summary(&Settings::double_deletion_file, true)),
       plain("triple-deletion", triple_deletion,
             deletion_summary(&Settings::triple_deletion_file, true)),
+      plain("detailed-deletions", detailed_deletions,
+            [](const Workbench& wb) {
+              char text[128];
+              std::snprintf(text, sizeof text, "%d entries, %d precursors, max growth %f; ",
+                            wb.num_of_genes, wb.precursors_only != 0 ? 15 : 64,
+                            static_cast<double>(wb.last_deletion.max_growth));
+              return text + std::to_string(wb.last_deletion.solves) + " solves; wrote " +
+                     wb.settings.detailed_deletion_file;
+            }),
   };
 }
 

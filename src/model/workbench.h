@@ -56,6 +56,9 @@ struct Workbench {
 // Tells the user why a command refused its input and marks the command as refused.
 void refuse_input(Workbench& wb, const std::string& text);
 
+// Tells the user something worth knowing about a command that went on (not a refusal).
+void notify(Workbench& wb, const std::string& text);
+
 }  // namespace vemo
 
 #endif  // VEMO_MODEL_WORKBENCH_H_

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
@@ -78,6 +79,7 @@ void CMainFrame::register_frame_commands() {
   frame_commands_[kCmdSingleDeletion] = model_command(single_deletion);
   frame_commands_[kCmdDoubleDeletion] = model_command(double_deletion);
   frame_commands_[kCmdTripleDeletion] = model_command(triple_deletion);
+  frame_commands_[kCmdDetailedDeletions] = model_command(detailed_deletions);
   frame_commands_[kCmdDeletionOptions] = [this] { CDeletionOptionsDlg(this, wb_).exec(); };
   frame_commands_[kCmdSelectFiles] = [this] { CFilesDlg(this, wb_).exec(); };
   frame_commands_[kCmdObjective] = [this] { CObjectiveDlg(this, wb_).exec(); };

@@ -204,8 +204,16 @@ TEST_F(DesktopTest, DeletionMenuRunsTheStudiesAndItsOptions) {
             "num_of_retarding_reactions= 0\nnum_of_redundant_reactions= 0\n");
   frame().action(kCmdDoubleDeletion)->trigger();
   frame().action(kCmdTripleDeletion)->trigger();
+  QString notice;
+  when_modal([&notice](QWidget* box) {
+    notice = static_cast<QMessageBox*>(box)->text();
+    static_cast<QMessageBox*>(box)->accept();
+  });
+  frame().action(kCmdDetailedDeletions)->trigger();
+  EXPECT_TRUE(notice.contains("no row for some names of the precursor drains"));
   EXPECT_TRUE(std::filesystem::exists("DoubleDeletion.out"));
   EXPECT_TRUE(std::filesystem::exists("TripleDeletion.out"));
+  EXPECT_TRUE(std::filesystem::exists("DetailedDeletion.out"));
 
   when_modal([](QWidget* dialog) {
     QCheckBox* box = dialog->findChild<QCheckBox*>();
