@@ -6,7 +6,11 @@
 #include "analyses/double_deletion.h"
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
+#include "display/draw_map.h"
+#include "display/draw_view.h"
+#include "display/svg_canvas.h"
 #include "lp/optimize.h"
+#include "model/file_open.h"
 #include "lp/solution_reports.h"
 #include "model/reactions_reader.h"
 
@@ -51,6 +55,16 @@ std::function<std::string(const Workbench&)> deletion_summary(std::string Settin
   };
 }
 
+// The view's draw operation into an SVG file.
+void render(Workbench& wb, const std::string& file_name) {
+  SvgCanvas canvas(kViewWidth, kViewHeight);
+  draw_view(wb, canvas);
+  FilePtr out = open_with_retry(wb, file_name, OpenMode::kWrite);
+  if (!out) return;
+  std::fputs(canvas.document().c_str(), out.get());
+  finish_writing(wb, std::move(out), file_name);
+}
+
 std::vector<CliCommand> make_commands() {
   return {
       plain("read-data", read_data, network_summary),
@@ -69,6 +83,14 @@ std::vector<CliCommand> make_commands() {
             deletion_summary(&Settings::double_deletion_file, true)),
       plain("triple-deletion", triple_deletion,
             deletion_summary(&Settings::triple_deletion_file, true)),
+      plain("draw-map", [](Workbench& wb) { draw_map(wb); },
+            [](const Workbench& wb) {
+              return std::to_string(wb.map.num_of_map_labels) + " labels, " +
+                     std::to_string(wb.map.num_of_map_arrows) + " arrows from " +
+                     wb.settings.mapper_file;
+            }),
+      CliCommand{"render", true, render,
+                 [](const Workbench&, const std::string& file) { return "wrote " + file; }},
       plain("detailed-deletions", detailed_deletions,
             [](const Workbench& wb) {
               char text[128];

@@ -1,5 +1,5 @@
 // The view's one draw operation: the metabolic map in the left part of the drawing area and the
-// three diagrams to its right, painted onto any Canvas.
+// diagrams to its right, painted onto any Canvas.
 #ifndef VEMO_DISPLAY_DRAW_VIEW_H_
 #define VEMO_DISPLAY_DRAW_VIEW_H_
 
@@ -12,8 +12,9 @@ namespace vemo {
 inline constexpr int kViewWidth = 4000;
 inline constexpr int kViewHeight = 2000;
 
-// Paints what the workbench holds for display. Nothing is loaded or computed here.
-void draw_view(const Workbench& wb, Canvas& canvas);
+// Paints what the workbench holds for display. A map_scale outside (0.1, 5.0] or a
+// map_font_size outside 1..20 is first corrected to 1.0 or 11 and the correction stored.
+void draw_view(Workbench& wb, Canvas& canvas);
 
 }  // namespace vemo
 

@@ -130,6 +130,10 @@ void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
   fields.push_back(SettingField::integer_field("do_ranging", &wb.model.do_ranging, 0, 1));
   fields.push_back(SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
   fields.push_back(SettingField::integer_field("precursors_only", &wb.precursors_only, 0, 1));
+  fields.push_back(SettingField::integer_field("color_fluxes", &wb.color_fluxes, 0, 1));
+  fields.push_back(SettingField::integer_field("color_metabolites", &wb.color_metabolites, 0, 1));
+  fields.push_back(SettingField::number_field("map_scale", &wb.map_scale, 0.2, 2.0));
+  fields.push_back(SettingField::integer_field("map_font_size", &wb.map_font_size, 1, 28));
 }
 
 std::vector<SettingField> setting_fields(Workbench& wb) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "display/map_tables.h"
 #include "model/network_model.h"
 #include "model/settings.h"
 
@@ -44,6 +45,13 @@ struct Workbench {
   int num_of_genes = 0;
   int precursors_only = 1;
   DeletionSummary last_deletion;
+
+  // The metabolic map and the display options.
+  MapTables map;
+  int color_fluxes = 0;       // zero-flux arrows coloured by reduced cost
+  int color_metabolites = 0;  // labels coloured by shadow price
+  float map_scale = 1.0f;     // multiplies every map and plot coordinate
+  int map_font_size = 11;     // font height in logical units
 
   // Without a handler a failed open gives up at once and messages go nowhere.
   FileErrorHandler file_error_handler;

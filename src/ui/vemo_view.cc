@@ -3,7 +3,10 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "display/draw_map.h"
 #include "display/draw_view.h"
+#include "ui/command_table.h"
+#include "ui/map_option_dlgs.h"
 #include "ui/painter_canvas.h"
 
 namespace vemo {
@@ -26,11 +29,31 @@ CVemoView::CVemoView(QWidget* parent, Workbench& wb) : QAbstractScrollArea(paren
   verticalScrollBar()->setPageStep(kPageStepY);
   verticalScrollBar()->setSingleStep(kPageStepY / 10);
   update_scroll_ranges();
+
+  commands_[kCmdDrawMap] = [this] { redraw_map(); };
+  commands_[kCmdMapScale] = [this] {
+    if (CScaleDlg(this, wb_).exec() == QDialog::Accepted) redraw_map();
+  };
+  commands_[kCmdMapFontSize] = [this] {
+    if (CFontSizeDlg(this, wb_).exec() == QDialog::Accepted) redraw_map();
+  };
+  commands_[kCmdDisplayOptions] = [this] {
+    if (CDisplayOptionsDlg(this, wb_).exec() == QDialog::Accepted) viewport()->update();
+  };
 }
 
-bool CVemoView::has_handler(int /*number*/) const { return false; }
+bool CVemoView::has_handler(int number) const { return commands_.count(number) != 0; }
 
-void CVemoView::handle_command(int /*number*/) {}
+void CVemoView::handle_command(int number) {
+  auto it = commands_.find(number);
+  if (it != commands_.end()) it->second();
+}
+
+void CVemoView::redraw_map() {
+  wb_.input_refused = false;
+  draw_map(wb_);
+  viewport()->update();
+}
 
 void CVemoView::update_scroll_ranges() {
   const QSize visible = viewport()->size();

@@ -4,6 +4,8 @@
 #define VEMO_UI_VEMO_VIEW_H_
 
 #include <QAbstractScrollArea>
+#include <functional>
+#include <map>
 
 #include "model/workbench.h"
 #include "ui/command_handler.h"
@@ -19,6 +21,9 @@ class CVemoView : public QAbstractScrollArea, public CommandHandler {
   bool has_handler(int number) const override;
   void handle_command(int number) override;
 
+  // Loads the map and repaints the whole view, as every drawing command ends.
+  void redraw_map();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -27,6 +32,7 @@ class CVemoView : public QAbstractScrollArea, public CommandHandler {
   void update_scroll_ranges();
 
   Workbench& wb_;
+  std::map<int, std::function<void()>> commands_;
 };
 
 }  // namespace vemo
