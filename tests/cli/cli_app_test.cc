@@ -86,6 +86,19 @@ TEST_F(CliAppTest, DeletionStudiesSummariseTheirCounts) {
   EXPECT_NE(missing.err.find("cannot open 'path.stm'"), std::string::npos);
 }
 
+TEST_F(CliAppTest, DrawsTheMapAndRendersTheView) {
+  test::write_file("path.stm", test::kToyNetwork);
+  test::write_file("mapper.txt", "3 10 10 GLC 5 10 30 10 90 HEX1 20 50 20 60 999");
+  const CliRun r = run({"--set", "map_scale=2", "read-optimize", "draw-map", "render", "v.svg"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("draw-map: 1 labels, 1 arrows from mapper.txt\nrender: wrote v.svg\n"),
+            std::string::npos);
+  const std::string svg = test::read_file("v.svg");
+  EXPECT_NE(svg.find(">10.000</text>"), std::string::npos);
+  EXPECT_NE(svg.find("<line x1=\"20\" y1=\"60\" x2=\"20\" y2=\"180\""), std::string::npos);
+  EXPECT_EQ(run({"render"}).status, 2);  // render needs its file
+}
+
 struct UsageCase {
   std::vector<std::string> args;
   const char* message;

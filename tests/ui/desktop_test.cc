@@ -325,6 +325,49 @@ TEST_F(DesktopTest, FilesDialogEditsEveryNameAndTheRangingFlag) {
   EXPECT_EQ(wb.model.do_ranging, 1);
 }
 
+TEST_F(DesktopTest, MapOptionsValidateAndRedraw) {
+  test::write_file("path.stm", test::kToyNetwork);
+  test::write_file("mapper.txt", "3 10 10 GLC 999");
+  Workbench& wb = app.workbench();
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Scale");
+    auto* edit = dialog->findChild<QLineEdit*>();
+    EXPECT_EQ(edit->text(), "1");
+    edit->setText("2.5");
+    when_modal([](QWidget* box) {
+      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(),
+                "Please enter a number between 0.2 and 2.");
+      static_cast<QMessageBox*>(box)->accept();
+      QWidget* scale = QApplication::activeModalWidget();
+      scale->findChild<QLineEdit*>()->setText("1.5");
+      button_named(scale, "OK")->click();
+    });
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdMapScale)->trigger();
+  EXPECT_EQ(wb.map_scale, 1.5f);
+  EXPECT_EQ(wb.map.num_of_map_labels, 1);  // the map was drawn
+
+  wb.map_font_size = 0;
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->findChild<QLineEdit*>()->text(), "11");
+    button_named(dialog, "Cancel")->click();
+  });
+  frame().action(kCmdMapFontSize)->trigger();
+  EXPECT_EQ(wb.map_font_size, 0);
+
+  when_modal([](QWidget* dialog) {
+    auto boxes = dialog->findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0]->text(), "Display the &Fluxes with zero");
+    boxes[1]->setChecked(true);
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdDisplayOptions)->trigger();
+  EXPECT_EQ(wb.color_metabolites, 1);
+  EXPECT_EQ(wb.color_fluxes, 0);
+}
+
 // A dialog with one integer and one number field, to exercise the validation.
 class RangeDialog : public CFieldDialog {
  public:
