@@ -6,10 +6,12 @@
 #ifndef VEMO_MODEL_WORKBENCH_H_
 #define VEMO_MODEL_WORKBENCH_H_
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "analyses/network_tools_state.h"
 #include "display/map_tables.h"
 #include "model/network_model.h"
 #include "model/settings.h"
@@ -53,6 +55,12 @@ struct Workbench {
   float map_scale = 1.0f;     // multiplies every map and plot coordinate
   int map_font_size = 11;     // font height in logical units
 
+  // The network tools' settings and results.
+  NetworkToolsState tools;
+
+  // The state of the shared pseudo-random generator (see random_draw); 1 at start-up.
+  std::uint32_t random_state = 1;
+
   // Without a handler a failed open gives up at once and messages go nowhere.
   FileErrorHandler file_error_handler;
   MessageHandler message_handler;
@@ -63,6 +71,10 @@ struct Workbench {
 
 // Tells the user why a command refused its input and marks the command as refused.
 void refuse_input(Workbench& wb, const std::string& text);
+
+// The shared pseudo-random generator: state = state * 214013 + 2531011 (mod 2^32), yielding
+// (state >> 16) & 32767, an integer from 0 to 32767. Never reseeded.
+int random_draw(Workbench& wb);
 
 // Tells the user something worth knowing about a command that went on (not a refusal).
 void notify(Workbench& wb, const std::string& text);
