@@ -35,14 +35,6 @@ std::vector<std::string> co_products(int p) {
   }
 }
 
-int last_row_named(const NetworkModel& model, const std::string& name) {
-  int found = 0;
-  for (int i = 1; i <= model.num_of_rows; ++i) {
-    if (model.row_names[i] == name) found = i;
-  }
-  return found;
-}
-
 }  // namespace
 
 bool PrecursorDrain::usable() const {
@@ -69,7 +61,7 @@ std::vector<PrecursorDrain> make_precursor_drains(const NetworkModel& model, int
       }
     }
     d.column_name = padded_column_name(column);
-    for (const std::string& name : d.names) d.rows.push_back(last_row_named(model, name));
+    for (const std::string& name : d.names) d.rows.push_back(model.find_last_row(name));
   }
   return drains;
 }

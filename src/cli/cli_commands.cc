@@ -4,6 +4,9 @@
 
 #include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
+#include "analyses/isoclines.h"
+#include "analyses/phase_plane.h"
+#include "analyses/robustness.h"
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
 #include "display/draw_map.h"
@@ -83,6 +86,32 @@ std::vector<CliCommand> make_commands() {
             deletion_summary(&Settings::double_deletion_file, true)),
       plain("triple-deletion", triple_deletion,
             deletion_summary(&Settings::triple_deletion_file, true)),
+      plain("phase-plane", make_phase_plane,
+            [](const Workbench& wb) {
+              const PhasePlaneResult& r = wb.phase_result;
+              return std::to_string(r.solves) + " solves, " +
+                     std::to_string(r.section1_points.count) + " phase points, " +
+                     std::to_string(r.section2_points.count) + " possible points, " +
+                     std::to_string(r.points_3d_count) + " 3-D points; wrote " +
+                     wb.settings.phase_file;
+            }),
+      plain("isoclines", make_isoclines,
+            [](const Workbench& wb) {
+              return std::to_string(wb.isocline_result.solves) + " solves, " +
+                     std::to_string(wb.isocline_result.isocline_count) + " points; wrote " +
+                     wb.settings.isocline_file +
+                     (wb.isocline.print_fluxes != 0 ? std::string(" and ") + kIsoclineFluxesFile
+                                                    : std::string());
+            }),
+      plain("robustness", do_robustness,
+            [](const Workbench& wb) {
+              char text[96];
+              std::snprintf(text, sizeof text, "%d steps from %f to %f; wrote ",
+                            wb.robust_result.robust_points.count,
+                            static_cast<double>(wb.robust.low_value),
+                            static_cast<double>(wb.robust.high_value));
+              return text + wb.settings.robust_file;
+            }),
       plain("draw-map", [](Workbench& wb) { draw_map(wb); },
             [](const Workbench& wb) {
               return std::to_string(wb.map.num_of_map_labels) + " labels, " +

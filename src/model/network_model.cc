@@ -52,6 +52,20 @@ int NetworkModel::find_row(const std::string& name) const {
   return 0;
 }
 
+int NetworkModel::find_last_reaction(const std::string& name) const {
+  for (int j = num_of_reactions; j >= 1; --j) {
+    if (reaction_names[j] == name) return j;
+  }
+  return 0;
+}
+
+int NetworkModel::find_last_row(const std::string& name) const {
+  for (int i = num_of_rows; i >= 1; --i) {
+    if (row_names[i] == name) return i;
+  }
+  return 0;
+}
+
 bool is_reversible_name(const std::string& name) { return !name.empty() && name.back() == 'R'; }
 
 bool is_max_reaction(const std::string& name) {

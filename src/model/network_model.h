@@ -61,6 +61,9 @@ struct NetworkModel {
   // The reaction / row number with exactly this name among 1..num_of_*, or 0.
   int find_reaction(const std::string& name) const;
   int find_row(const std::string& name) const;
+  // The same, the last of several equal names winning (the analyses' lookup rule).
+  int find_last_reaction(const std::string& name) const;
+  int find_last_row(const std::string& name) const;
 };
 
 // A reaction whose name ends in "R" is reversible; any other is irreversible (lower bound 0).

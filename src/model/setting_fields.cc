@@ -42,7 +42,9 @@ std::optional<std::string> assign_integer(const SettingField& f, std::string_vie
 
 std::optional<std::string> assign_number(const SettingField& f, std::string_view value) {
   const ParsedNumber parsed = parse_leading_number(value);
-  if (parsed.status == NumberStatus::kNotNumber || !parsed.whole_token) {
+  const bool unbounded = std::isinf(f.min) && std::isinf(f.max);
+  if (parsed.status == NumberStatus::kNotNumber || !parsed.whole_token ||
+      (unbounded && parsed.status == NumberStatus::kOutOfRange)) {
     return "Please enter a number.";
   }
   if (parsed.status == NumberStatus::kOutOfRange || parsed.value < f.min || parsed.value > f.max) {
@@ -55,12 +57,17 @@ std::optional<std::string> assign_number(const SettingField& f, std::string_view
 
 }  // namespace
 
-SettingField SettingField::text_field(std::string name, std::string* target) {
+SettingField SettingField::text_field(std::string name, std::string* target, size_t max_length) {
   SettingField f;
   f.name = std::move(name);
   f.kind = Kind::kText;
   f.text = target;
+  f.max_length = max_length;
   return f;
+}
+
+SettingField SettingField::any_number_field(std::string name, float* target) {
+  return number_field(std::move(name), target, -HUGE_VAL, HUGE_VAL);
 }
 
 SettingField SettingField::integer_field(std::string name, int* target, int min, int max) {
@@ -87,6 +94,9 @@ SettingField SettingField::number_field(std::string name, float* target, double 
 std::optional<std::string> assign_field(const SettingField& field, std::string_view value) {
   switch (field.kind) {
     case SettingField::Kind::kText:
+      if (field.max_length != 0 && value.size() > field.max_length) {
+        return "Please enter no more than " + std::to_string(field.max_length) + " characters.";
+      }
       *field.text = std::string(value);
       return std::nullopt;
     case SettingField::Kind::kInteger:
@@ -120,13 +130,13 @@ void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
       {"robust_enzyme_3", &s.robust_enzyme_3},
       {"phase_x_flux", &s.phase_x_flux},
       {"phase_y_flux", &s.phase_y_flux},
-      {"phase_z_flux", &s.phase_z_flux},
       {"phase_x_metabolite", &s.phase_x_metabolite},
       {"phase_y_metabolite", &s.phase_y_metabolite},
       {"isocline_x_flux", &s.isocline_x_flux},
       {"isocline_y_flux", &s.isocline_y_flux},
   };
   for (const auto& [name, target] : texts) fields.push_back(SettingField::text_field(name, target));
+  fields.push_back(SettingField::text_field("phase_z_flux", &s.phase_z_flux, kMaxNameLength));
   fields.push_back(SettingField::integer_field("do_ranging", &wb.model.do_ranging, 0, 1));
   fields.push_back(SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
   fields.push_back(SettingField::integer_field("precursors_only", &wb.precursors_only, 0, 1));
@@ -136,9 +146,41 @@ void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
   fields.push_back(SettingField::integer_field("map_font_size", &wb.map_font_size, 1, 28));
 }
 
+void add_scan_fields(Workbench& wb, std::vector<SettingField>& fields) {
+  using F = SettingField;
+  PhasePlaneSettings& p = wb.phase;
+  fields.push_back(F::any_number_field("phase.initial_x", &p.initial_x));
+  fields.push_back(F::any_number_field("phase.final_x", &p.final_x));
+  fields.push_back(F::any_number_field("phase.initial_y", &p.initial_y));
+  fields.push_back(F::any_number_field("phase.final_y", &p.final_y));
+  fields.push_back(F::number_field("phase.x_step", &p.x_step, 0.0, 20.0));
+  fields.push_back(F::number_field("phase.sensitivity", &p.sensitivity, 0.0001, 1.0));
+  fields.push_back(F::integer_field("phase.use_metabolite_data", &p.use_metabolite_data, 0, 1));
+  fields.push_back(F::integer_field("phase.filter_data", &p.filter_data, 0, 1));
+  fields.push_back(F::integer_field("phase.three_d", &p.three_d, 0, 1));
+  fields.push_back(F::number_field("phase.z_initial", &p.z_initial, 0.0, 1000.0));
+  fields.push_back(F::number_field("phase.z_step", &p.z_step, 0.1, 100.0));
+  fields.push_back(F::number_field("phase.z_final", &p.z_final, 0.0, 1000.0));
+
+  IsoclineSettings& i = wb.isocline;
+  fields.push_back(F::any_number_field("isocline.initial_x", &i.initial_x));
+  fields.push_back(F::any_number_field("isocline.final_x", &i.final_x));
+  fields.push_back(F::any_number_field("isocline.initial_y", &i.initial_y));
+  fields.push_back(F::any_number_field("isocline.final_y", &i.final_y));
+  fields.push_back(F::number_field("isocline.step_size", &i.step_size, 0.1, 10.0));
+  fields.push_back(F::integer_field("isocline.print_fluxes", &i.print_fluxes, 0, 1));
+
+  RobustnessSettings& r = wb.robust;
+  fields.push_back(F::number_field("robust.low_value", &r.low_value, 0.0, 1000.0));
+  fields.push_back(F::number_field("robust.high_value", &r.high_value, 0.0, 1000.0));
+  fields.push_back(F::integer_field("robust.steps", &r.steps, 5, 500));
+  fields.push_back(F::integer_field("robust.automatically", &r.automatically, 0, 1));
+}
+
 std::vector<SettingField> setting_fields(Workbench& wb) {
   std::vector<SettingField> fields;
   add_model_fields(wb, fields);
+  add_scan_fields(wb, fields);
   return fields;
 }
 

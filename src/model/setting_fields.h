@@ -26,10 +26,13 @@ struct SettingField {
   float* number = nullptr;
   double min = 0.0;  // the allowed range of an integer or number
   double max = 0.0;
+  size_t max_length = 0;  // the longest text allowed; 0 for any
 
-  static SettingField text_field(std::string name, std::string* target);
+  static SettingField text_field(std::string name, std::string* target, size_t max_length = 0);
   static SettingField integer_field(std::string name, int* target, int min, int max);
   static SettingField number_field(std::string name, float* target, double min, double max);
+  // A number of any value a float can hold.
+  static SettingField any_number_field(std::string name, float* target);
 };
 
 // The fields of every settings record of the workbench, pointing into it.
@@ -47,6 +50,8 @@ std::optional<std::string> assign_setting(Workbench& wb, std::string_view name,
 
 // The file and name settings and the flags of the network model.
 void add_model_fields(Workbench& wb, std::vector<SettingField>& fields);
+// The scans' records, prefixed "phase.", "isocline." and "robust.".
+void add_scan_fields(Workbench& wb, std::vector<SettingField>& fields);
 
 }  // namespace vemo
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "analyses/network_tools_state.h"
+#include "analyses/scan_results.h"
+#include "analyses/scan_settings.h"
 #include "display/map_tables.h"
 #include "model/network_model.h"
 #include "model/settings.h"
@@ -54,6 +56,16 @@ struct Workbench {
   int color_metabolites = 0;  // labels coloured by shadow price
   float map_scale = 1.0f;     // multiplies every map and plot coordinate
   int map_font_size = 11;     // font height in logical units
+
+  // The scans: their settings, their results for the diagrams, and the plots' options.
+  PhasePlaneSettings phase;
+  IsoclineSettings isocline;
+  RobustnessSettings robust;
+  PhasePlaneResult phase_result;
+  IsoclineResult isocline_result;
+  RobustnessResult robust_result;
+  PhasePlotOptions phase_plot;
+  RobustPlotOptions robust_plot;
 
   // The network tools' settings and results.
   NetworkToolsState tools;

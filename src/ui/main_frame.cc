@@ -12,6 +12,9 @@
 
 #include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
+#include "analyses/isoclines.h"
+#include "analyses/phase_plane.h"
+#include "analyses/robustness.h"
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
 #include "lp/optimize.h"
@@ -22,6 +25,7 @@
 #include "ui/file_error_dlg.h"
 #include "ui/files_dlg.h"
 #include "ui/objective_dlg.h"
+#include "ui/scan_option_dlgs.h"
 #include "ui/toolbar_icons.h"
 #include "ui/vemo_view.h"
 
@@ -81,6 +85,12 @@ void CMainFrame::register_frame_commands() {
   frame_commands_[kCmdTripleDeletion] = model_command(triple_deletion);
   frame_commands_[kCmdDetailedDeletions] = model_command(detailed_deletions);
   frame_commands_[kCmdDeletionOptions] = [this] { CDeletionOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdMakePhasePlane] = model_command(make_phase_plane);
+  frame_commands_[kCmdPhasePlaneOptions] = [this] { CPhasePlotParametersDlg(this, wb_).exec(); };
+  frame_commands_[kCmdMakeIsoclines] = model_command(make_isoclines);
+  frame_commands_[kCmdIsoclineOptions] = [this] { CIsoclineOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdDoRobustness] = model_command(do_robustness);
+  frame_commands_[kCmdRobustnessParameters] = [this] { CRobustnessParamsDlg(this, wb_).exec(); };
   frame_commands_[kCmdSelectFiles] = [this] { CFilesDlg(this, wb_).exec(); };
   frame_commands_[kCmdObjective] = [this] { CObjectiveDlg(this, wb_).exec(); };
   frame_commands_[kCmdToggleToolbar] = [this] { tool_bar_->setVisible(!tool_bar_->isVisible()); };
