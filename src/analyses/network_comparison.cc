@@ -60,6 +60,13 @@ void scale_by_growth(NetworkRun& run) {
   }
 }
 
+// 1 or -1 for a flux beyond kComparisonZero either way, 0 within it.
+int sign_beyond_zero(float flux) {
+  if (flux > kComparisonZero) return 1;
+  if (flux < -kComparisonZero) return -1;
+  return 0;
+}
+
 int class_index(float comparison_class) {
   if (comparison_class == 0.5f) return kClassDecreased;
   if (comparison_class == 1.0f) return kClassSimilar;
@@ -82,7 +89,11 @@ ComparisonOutcome compare_fluxes(float a, float b, const ComparisonSettings& set
     out.value = a / std::fabs(b);
   }
 
-  if ((a > 0 && b > 0) || (a < 0 && b < 0)) {
+  // The signs are taken with the tolerance of the value: the solver's round-off (fluxes like
+  // -2e-13) must not show as a reversed, appeared or vanished reaction.
+  const int sign_a = sign_beyond_zero(a);
+  const int sign_b = sign_beyond_zero(b);
+  if (sign_a != 0 && sign_a == sign_b) {
     const float ratio = a / b;
     // A threshold of 0 puts no limit, as 1 / 0 would.
     const float increased_limit = settings.increased_threshold != 0.0f
@@ -91,11 +102,11 @@ ComparisonOutcome compare_fluxes(float a, float b, const ComparisonSettings& set
     out.comparison_class = 1.0f;
     if (ratio > settings.decreased_threshold) out.comparison_class = 0.5f;
     if (ratio < increased_limit) out.comparison_class = 1.5f;
-  } else if ((a > 0 && b < 0) || (a < 0 && b > 0)) {
+  } else if (sign_a != 0 && sign_b != 0) {
     out.comparison_class = 2.0f;
-  } else if (a == 0 && b != 0) {
+  } else if (sign_a == 0 && sign_b != 0) {
     out.comparison_class = 3.0f;
-  } else if (a != 0 && b == 0) {
+  } else if (sign_a != 0) {
     out.comparison_class = 4.0f;
   } else {
     out.comparison_class = 5.0f;

@@ -23,8 +23,8 @@
 
 namespace vemo {
 
-// A flux within this distance of 0 does not take part in the comparison value's ratio; an
-// optimum within it counts as 0 for relative_to_growth.
+// A flux within this distance of 0 counts as 0, both for the comparison value and for the
+// signs that decide the class; an optimum within it counts as 0 for relative_to_growth.
 inline constexpr double kComparisonZero = 1e-07;
 
 struct ComparisonOutcome {

@@ -99,6 +99,23 @@ TEST_F(CliAppTest, DrawsTheMapAndRendersTheView) {
   EXPECT_EQ(run({"render"}).status, 2);  // render needs its file
 }
 
+TEST_F(CliAppTest, ScansTakeTheirSettingsAndRefuseEndlessOnes) {
+  test::write_file("path.stm", test::kToyNetwork);
+  const CliRun r = run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0", "isoclines",
+                        "--set"});
+  EXPECT_EQ(r.status, 2);  // options come before the commands
+  const CliRun ok = run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0",
+                         "--set", "isocline_x_flux=GLCxtI", "isoclines"});
+  EXPECT_EQ(ok.status, 0) << ok.err;
+  EXPECT_EQ(ok.out, "isoclines: 3 solves, 3 points; wrote Isocline.out\n");
+  const CliRun endless = run({"--set", "phase.x_step=0", "phase-plane"});
+  EXPECT_EQ(endless.status, 1);
+  EXPECT_NE(endless.err.find("X-Value Step Size must be greater than 0"), std::string::npos);
+  EXPECT_EQ(run({"--set", "phase_z_flux=TOOLONGNAME", "phase-plane"}).err,
+            "vemo-cli: --set phase_z_flux=TOOLONGNAME: Please enter no more than 8 "
+            "characters.\n");
+}
+
 struct UsageCase {
   std::vector<std::string> args;
   const char* message;

@@ -368,6 +368,51 @@ TEST_F(DesktopTest, MapOptionsValidateAndRedraw) {
   EXPECT_EQ(wb.color_fluxes, 0);
 }
 
+TEST_F(DesktopTest, ScanMenusRunTheScansAndTheirOptions) {
+  test::copy_data_file("path.stm");
+  Workbench& wb = app.workbench();
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Phase Plot Parameters");
+    dialog->findChild<QLineEdit*>("Initial X Value")->setText("5");
+    dialog->findChild<QLineEdit*>("Final X Value")->setText("2");
+    dialog->findChild<QLineEdit*>("z-axis Flux")->setText("NINECHARS");
+    when_modal([](QWidget* box) {
+      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(),
+                "Please enter no more than 8 characters.");
+      static_cast<QMessageBox*>(box)->accept();
+      QWidget* again = QApplication::activeModalWidget();
+      again->findChild<QLineEdit*>("z-axis Flux")->setText("SUCCxtI");
+      button_named(again, "OK")->click();
+    });
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdPhasePlaneOptions)->trigger();
+  EXPECT_EQ(wb.phase.final_x, 5.0f);  // corrected up to the initial value
+  EXPECT_EQ(wb.phase_plot.x_min, 5.0f);
+
+  when_modal([](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>("Steps:")->setText("20");
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdRobustnessParameters)->trigger();
+  EXPECT_EQ(wb.robust.steps, 20);
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Isocline Options");
+    dialog->findChild<QLineEdit*>("Final X Value")->setText("3");
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdIsoclineOptions)->trigger();
+  EXPECT_EQ(wb.isocline.final_x, 3.0f);
+
+  frame().action(kCmdMakePhasePlane)->trigger();
+  frame().action(kCmdMakeIsoclines)->trigger();
+  frame().action(kCmdDoRobustness)->trigger();
+  EXPECT_TRUE(std::filesystem::exists("phasedata.out"));
+  EXPECT_GT(wb.isocline_result.isocline_count, 0);
+  EXPECT_LT(wb.isocline_result.isocline_count, 4 * 21);  // no growth without glucose
+  EXPECT_EQ(wb.robust_result.robust_points.count, 21);
+}
+
 // A dialog with one integer and one number field, to exercise the validation.
 class RangeDialog : public CFieldDialog {
  public:
