@@ -181,8 +181,8 @@ bool parse_column(TokenParser& p, StagedNetwork& s, int j) {
   int n;
   if (!p.take_integer(what, n)) return false;
   if (n < 0 || n > s.rows) {
-    return p.fail(what + " lists " + std::to_string(n) + " entries; the network has " +
-                  std::to_string(s.rows) + " rows");
+    return p.fail(what + " lists " + std::to_string(n) + " entries; the network has rows 1 to " +
+                  std::to_string(s.rows));
   }
   const bool odd = j % 2 == 1;
   std::vector<MatrixEntry> column(static_cast<size_t>(n));

@@ -15,6 +15,7 @@
 #include "analyses/scan_results.h"
 #include "analyses/scan_settings.h"
 #include "display/map_tables.h"
+#include "display/plot_lists.h"
 #include "model/network_model.h"
 #include "model/settings.h"
 
@@ -66,6 +67,8 @@ struct Workbench {
   RobustnessResult robust_result;
   PhasePlotOptions phase_plot;
   RobustPlotOptions robust_plot;
+  IsoclinePlotOptions isocline_plot;
+  PlotLists plots;
 
   // The network tools' settings and results.
   NetworkToolsState tools;

@@ -200,7 +200,17 @@ TEST_F(MapTest, SvgHoldsOneElementPerPrimitive) {
   EXPECT_NE(doc.find("<rect x=\"1\" y=\"2\" width=\"1\" height=\"1\" fill=\"rgb(9,8,7)\"/>"),
             std::string::npos);
   EXPECT_NE(doc.find("<ellipse cx=\"5.000000\" cy=\"10.000000\""), std::string::npos);
-  EXPECT_EQ(std::count(doc.begin(), doc.end(), '\n'), 2 + 3 + 3 + 2 + 1);
+  // One element per line: every <line> holds exactly one segment.
+  size_t lines = 0;
+  for (size_t at = doc.find("<line "); at != std::string::npos; at = doc.find("<line ", at + 1)) {
+    EXPECT_EQ(doc.compare(doc.find('>', at) - 1, 2, "/>"), 0);
+    ++lines;
+  }
+  RecordingCanvas recorded;
+  draw_view(wb, recorded);
+  EXPECT_EQ(lines, static_cast<size_t>(std::count_if(
+                       recorded.calls.begin(), recorded.calls.end(),
+                       [](const std::string& c) { return c.rfind("line ", 0) == 0; })));
 }
 
 }  // namespace
