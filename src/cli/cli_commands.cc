@@ -10,6 +10,9 @@
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
 #include "display/draw_map.h"
+#include "display/isocline_diagram.h"
+#include "display/phase_portrait.h"
+#include "display/robustness_diagram.h"
 #include "display/draw_view.h"
 #include "display/svg_canvas.h"
 #include "lp/optimize.h"
@@ -117,6 +120,17 @@ std::vector<CliCommand> make_commands() {
               return std::to_string(wb.map.num_of_map_labels) + " labels, " +
                      std::to_string(wb.map.num_of_map_arrows) + " arrows from " +
                      wb.settings.mapper_file;
+            }),
+      plain("draw-phase-plane", [](Workbench& wb) { draw_phase_plane(wb); },
+            [](const Workbench& wb) {
+              return std::to_string(wb.plots.primary_count) + " primary and " +
+                     std::to_string(wb.plots.secondary_count) + " secondary points";
+            }),
+      plain("draw-robustness", [](Workbench& wb) { draw_robustness(wb); },
+            [](const Workbench& wb) { return std::to_string(wb.plots.robust_count) + " points"; }),
+      plain("draw-isoclines", [](Workbench& wb) { draw_isoclines(wb); },
+            [](const Workbench& wb) {
+              return std::to_string(wb.plots.isocline_count) + " points";
             }),
       CliCommand{"render", true, render,
                  [](const Workbench&, const std::string& file) { return "wrote " + file; }},

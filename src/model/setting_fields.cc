@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "model/token_reader.h"
 
@@ -177,10 +178,61 @@ void add_scan_fields(Workbench& wb, std::vector<SettingField>& fields) {
   fields.push_back(F::integer_field("robust.automatically", &r.automatically, 0, 1));
 }
 
+void add_plot_fields(Workbench& wb, std::vector<SettingField>& fields) {
+  using F = SettingField;
+  constexpr int kAnyInteger = std::numeric_limits<int>::max();
+  PhasePlotOptions& p = wb.phase_plot;
+  fields.push_back(F::integer_field("phase_plot.draw_primary", &p.draw_primary, 0, 1));
+  fields.push_back(F::integer_field("phase_plot.draw_secondary", &p.draw_secondary, 0, 1));
+  fields.push_back(F::number_field("phase_plot.x_grid", &p.x_grid, 1.0, 100.0));
+  fields.push_back(F::number_field("phase_plot.y_grid", &p.y_grid, 1.0, 100.0));
+  fields.push_back(F::integer_field("phase_plot.x_label", &p.x_label, 1, 100));
+  fields.push_back(F::integer_field("phase_plot.y_label", &p.y_label, 1, 100));
+  fields.push_back(F::any_number_field("phase_plot.x_min", &p.x_min));
+  fields.push_back(F::any_number_field("phase_plot.x_max", &p.x_max));
+  fields.push_back(F::any_number_field("phase_plot.y_min", &p.y_min));
+  fields.push_back(F::any_number_field("phase_plot.y_max", &p.y_max));
+
+  RobustPlotOptions& r = wb.robust_plot;
+  fields.push_back(F::number_field("robust_plot.x_grid", &r.x_grid, 0.05, 100.0));
+  fields.push_back(F::number_field("robust_plot.y_grid", &r.y_grid, 0.05, 100.0));
+  fields.push_back(F::integer_field("robust_plot.x_label", &r.x_label, 1, kAnyInteger));
+  fields.push_back(F::integer_field("robust_plot.y_label", &r.y_label, 1, kAnyInteger));
+  fields.push_back(F::any_number_field("robust_plot.x_min", &r.x_min));
+  fields.push_back(F::any_number_field("robust_plot.x_max", &r.x_max));
+  fields.push_back(F::any_number_field("robust_plot.y_min", &r.y_min));
+  fields.push_back(F::any_number_field("robust_plot.y_max", &r.y_max));
+  fields.push_back(F::integer_field("robust_plot.automatic_range", &r.automatic_range, 0, 1));
+  fields.push_back(F::integer_field("robust_plot.draw_lines", &r.draw_lines, 0, 1));
+  fields.push_back(F::integer_field("robust_plot.draw_points", &r.draw_points, 0, 1));
+
+  IsoclinePlotOptions& i = wb.isocline_plot;
+  fields.push_back(F::integer_field("isocline_plot.x_grid", &i.x_grid, 1, 20));
+  fields.push_back(F::integer_field("isocline_plot.y_grid", &i.y_grid, 1, 20));
+  fields.push_back(F::integer_field("isocline_plot.x_label", &i.x_label, 1, kAnyInteger));
+  fields.push_back(F::integer_field("isocline_plot.y_label", &i.y_label, 1, kAnyInteger));
+  for (auto [name, target] : {std::pair{"x_min", &i.x_min}, std::pair{"x_max", &i.x_max},
+                              std::pair{"y_min", &i.y_min}, std::pair{"y_max", &i.y_max}}) {
+    fields.push_back(F::integer_field(std::string("isocline_plot.") + name, target, -kAnyInteger,
+                                      kAnyInteger));
+  }
+  for (int k = 1; k <= 6; ++k) {
+    fields.push_back(F::any_number_field("isocline_plot.region_lower[" + std::to_string(k) + "]",
+                                         &i.region_lower[k]));
+  }
+  fields.push_back(F::any_number_field("isocline_plot.region6_upper", &i.region6_upper));
+  fields.push_back(F::integer_field("isocline_plot.isocline_to_plot", &i.isocline_to_plot, 0, 5));
+  fields.push_back(F::integer_field("isocline_plot.auto_regions", &i.auto_regions, 0, 1));
+  fields.push_back(F::integer_field("isocline_plot.continuous_plot", &i.continuous_plot, 0, 1));
+  fields.push_back(F::integer_field("isocline_plot.threshold_lines", &i.threshold_lines, 0, 1));
+  fields.push_back(F::number_field("isocline_plot.threshold", &i.threshold, 1e-06, 5.0));
+}
+
 std::vector<SettingField> setting_fields(Workbench& wb) {
   std::vector<SettingField> fields;
   add_model_fields(wb, fields);
   add_scan_fields(wb, fields);
+  add_plot_fields(wb, fields);
   return fields;
 }
 

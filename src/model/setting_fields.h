@@ -52,6 +52,9 @@ std::optional<std::string> assign_setting(Workbench& wb, std::string_view name,
 void add_model_fields(Workbench& wb, std::vector<SettingField>& fields);
 // The scans' records, prefixed "phase.", "isocline." and "robust.".
 void add_scan_fields(Workbench& wb, std::vector<SettingField>& fields);
+// The diagrams' options, prefixed "phase_plot.", "robust_plot." and "isocline_plot." (the
+// regions as "isocline_plot.region_lower[1]" to "[6]"). Label spacings must be at least 1.
+void add_plot_fields(Workbench& wb, std::vector<SettingField>& fields);
 
 }  // namespace vemo
 

@@ -5,8 +5,12 @@
 
 #include "display/draw_map.h"
 #include "display/draw_view.h"
+#include "display/isocline_diagram.h"
+#include "display/phase_portrait.h"
+#include "display/robustness_diagram.h"
 #include "ui/command_table.h"
 #include "ui/map_option_dlgs.h"
+#include "ui/plot_option_dlgs.h"
 #include "ui/painter_canvas.h"
 
 namespace vemo {
@@ -40,6 +44,24 @@ CVemoView::CVemoView(QWidget* parent, Workbench& wb) : QAbstractScrollArea(paren
   commands_[kCmdDisplayOptions] = [this] {
     if (CDisplayOptionsDlg(this, wb_).exec() == QDialog::Accepted) viewport()->update();
   };
+  commands_[kCmdDrawPhasePlane] = [this] { redraw_with(draw_phase_plane); };
+  commands_[kCmdPhasePlotOptions] = [this] {
+    if (CPhasePlotOptionsDlg(this, wb_).exec() == QDialog::Accepted) redraw_with(draw_phase_plane);
+  };
+  commands_[kCmdDrawRobustness] = [this] { redraw_with(draw_robustness); };
+  commands_[kCmdRobustnessPlotOptions] = [this] {
+    if (CRobustPlotParametersDlg(this, wb_).exec() == QDialog::Accepted) {
+      redraw_with(draw_robustness);
+      redraw_map();
+    }
+  };
+  commands_[kCmdDrawIsoclines] = [this] { redraw_with(draw_isoclines); };
+  commands_[kCmdIsoclinePlotOptions] = [this] {
+    if (CIsoclinePlotOptionsDlg(this, wb_).exec() == QDialog::Accepted) {
+      redraw_with(draw_isoclines);
+      redraw_map();
+    }
+  };
 }
 
 bool CVemoView::has_handler(int number) const { return commands_.count(number) != 0; }
@@ -49,9 +71,11 @@ void CVemoView::handle_command(int number) {
   if (it != commands_.end()) it->second();
 }
 
-void CVemoView::redraw_map() {
+void CVemoView::redraw_map() { redraw_with(draw_map); }
+
+void CVemoView::redraw_with(bool (*draw_command)(Workbench&)) {
   wb_.input_refused = false;
-  draw_map(wb_);
+  draw_command(wb_);
   viewport()->update();
 }
 

@@ -23,6 +23,8 @@ class CVemoView : public QAbstractScrollArea, public CommandHandler {
 
   // Loads the map and repaints the whole view, as every drawing command ends.
   void redraw_map();
+  // Runs a Draw command (which ends by loading the map) and repaints the whole view.
+  void redraw_with(bool (*draw_command)(Workbench&));
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -15,10 +15,11 @@
 namespace vemo {
 namespace {
 
-// Rows Obj, A (equality) and B (at most 5); CONVR is reversible and free, EMPTY has no entry.
+// Rows Obj, A (equality) and B (at least 5 left over); CONVR is reversible and free, EMPTY has
+// no entry. The optimum is 15: 10 A make 20 B.
 const char* const kSmallNetwork =
     "1 A 0 AxtI  -1 A 2 B 0 CONVR  -1 B 0 Growth  0 EMPTY  0 end "
-    "A E 0  B L 5  end E 0  max 1 Growth 0 end  0 AxtI 10  0 end 0";
+    "A E 0  B G 5  end E 0  max 1 Growth 0 end  0 AxtI 10  0 end 0";
 
 using Bounds = std::pair<double, double>;
 constexpr double kInf = INFINITY;
@@ -46,7 +47,7 @@ TEST_F(ObscuredMatrixTest, WritesValuesInTheSlotOfTheColumnsParity) {
   make_encrypted_matrix(wb);
   EXPECT_EQ(test::read_file("Matrix.stm"),
             " 3 4\n"
-            " -1 0.000000 Obj 1.0 0 0.000000 A 1.0 1 5.000000 B 1.0\n"
+            " -1 0.000000 Obj 1.0 0 0.000000 A 1.0 -1 5.000000 B 1.0\n"
             " AxtI 1  56 1.000000 1.000000 0.001251  81 -1.000000 2 0.193304 \n"
             " CONVR 2  48 -1.000000 -1.000000 0.585009  89 2.000000 -1.000000 0.350291 "
             " 74 2 1.000000 0.822840  86 3 1.000000 0.174108 \n"
@@ -85,7 +86,7 @@ TEST_F(ObscuredMatrixTest, ReadsBackTheNetworkAsTheLinearProgramSawIt) {
   EXPECT_EQ(m.second_file_read, 0);
   EXPECT_EQ(m.file_abort, 0);
   optimize(reader);
-  EXPECT_EQ(m.objective_value, 5.0f);  // B at most 5 limits the growth below AxtI's 10
+  EXPECT_EQ(m.objective_value, 15.0f);
 }
 
 TEST(ObscuredMatrixDefaultNetworkTest, TheReadBackNetworkHasTheSameOptimum) {
