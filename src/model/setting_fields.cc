@@ -21,7 +21,8 @@ std::string_view trimmed(std::string_view s) {
 // A range bound as the dialog messages show it.
 std::string range_text(double value) {
   char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
+  const bool whole = value == std::floor(value) && std::fabs(value) < 1e15;
+  std::snprintf(text, sizeof text, whole ? "%.0f" : "%g", value);
   return text;
 }
 

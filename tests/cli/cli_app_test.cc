@@ -116,6 +116,19 @@ TEST_F(CliAppTest, ScansTakeTheirSettingsAndRefuseEndlessOnes) {
             "characters.\n");
 }
 
+TEST_F(CliAppTest, DiagramsFromTheScans) {
+  test::copy_data_file("path.stm");
+  test::write_file("mapper.txt", "999");
+  const CliRun r = run({"--set", "robust.automatically=0", "--set", "robust.high_value=50",
+                        "--set", "robust_plot.draw_points=1", "robustness", "draw-robustness",
+                        "render", "view.svg"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("draw-robustness: 101 points\n"), std::string::npos);
+  EXPECT_NE(test::read_file("view.svg").find("Robustness Diagram</text>"), std::string::npos);
+  EXPECT_EQ(run({"--set", "isocline_plot.x_label=0", "draw-isoclines"}).status, 2);
+  EXPECT_EQ(run({"--set", "isocline_plot.region_lower[7]=1", "draw-isoclines"}).status, 2);
+}
+
 struct UsageCase {
   std::vector<std::string> args;
   const char* message;

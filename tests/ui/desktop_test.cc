@@ -413,6 +413,49 @@ TEST_F(DesktopTest, ScanMenusRunTheScansAndTheirOptions) {
   EXPECT_EQ(wb.robust_result.robust_points.count, 21);
 }
 
+TEST_F(DesktopTest, DiagramMenusDrawAndTheirOptionsRedraw) {
+  test::copy_data_file("path.stm");
+  test::write_file("mapper.txt", "999");
+  Workbench& wb = app.workbench();
+  frame().action(kCmdDoRobustness)->trigger();
+  frame().action(kCmdDrawRobustness)->trigger();
+  EXPECT_EQ(wb.plots.robust_count, 101);
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Robust Plot Parameters");
+    dialog->findChild<QLineEdit*>("X-label spacing")->setText("0");
+    when_modal([](QWidget* box) {
+      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(),
+                "Please enter an integer between 1 and 2147483647.");
+      static_cast<QMessageBox*>(box)->accept();
+      button_named(QApplication::activeModalWidget(), "Cancel")->click();
+    });
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdRobustnessPlotOptions)->trigger();
+  EXPECT_EQ(wb.robust_plot.x_label, 1);
+
+  frame().action(kCmdMakeIsoclines)->trigger();
+  when_modal([](QWidget* dialog) {
+    auto radios = dialog->findChildren<QRadioButton*>();
+    ASSERT_EQ(radios.size(), 6);
+    radios[5]->setChecked(true);  // Lactate
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdIsoclinePlotOptions)->trigger();
+  EXPECT_EQ(wb.isocline_plot.isocline_to_plot, 5);
+  EXPECT_EQ(wb.plots.isocline_count, wb.isocline_result.isocline_count);
+
+  frame().action(kCmdMakePhasePlane)->trigger();
+  when_modal([](QWidget* dialog) {
+    EXPECT_EQ(dialog->windowTitle(), "Phase Plot Options");
+    dialog->findChild<QLineEdit*>("X max")->setText("10");
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdPhasePlotOptions)->trigger();
+  EXPECT_EQ(wb.phase_plot.x_max, 10.0f);
+  EXPECT_GT(wb.plots.primary_count, 0);
+}
+
 // A dialog with one integer and one number field, to exercise the validation.
 class RangeDialog : public CFieldDialog {
  public:
