@@ -53,9 +53,10 @@ void write_list(std::FILE* f, const NetworkModel& m, const ConditionedSelection&
 }  // namespace
 
 bool is_excluded_from_conditioned_matrix(const std::string& name) {
-  static constexpr std::string_view kExcluded[] = {"VGRO",  "Growth", "ATPM",   "PIUP1R", "O2TXR",
-                                                   "CO2TXR", "PIUP2R", "ACUPR", "NH3UPR", "H2SO4UP"};
-  static constexpr std::string_view kEndings[] = {"xtI", "xtO", "UP",  "UPR", "UP1",
+  static constexpr std::string_view kExcluded[] = {"VGRO",   "Growth", "ATPM",   "PIUP1R",
+                                                   "O2TXR",  "CO2TXR", "PIUP2R", "ACUPR",
+                                                   "NH3UPR", "H2SO4UP"};
+  static constexpr std::string_view kEndings[] = {"xtI",  "xtO", "UP",   "UPR", "UP1",
                                                   "UP1R", "UP2", "UP2R", "UP3", "UP3R"};
   for (std::string_view excluded : kExcluded) {
     if (name == excluded) return true;

@@ -10,7 +10,7 @@
 namespace vemo {
 
 bool is_excluded_from_connectivity(const std::string& name) {
-  static constexpr std::string_view kExcluded[] = {"VGRO", "FATP",  "FNADH",
+  static constexpr std::string_view kExcluded[] = {"VGRO",   "FATP", "FNADH",
                                                    "FNADPH", "ATPM", "Growth"};
   for (std::string_view excluded : kExcluded) {
     if (name == excluded) return true;

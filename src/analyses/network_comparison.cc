@@ -1,7 +1,6 @@
 #include "analyses/network_comparison.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -165,13 +164,11 @@ void do_comparison(Workbench& wb) {
 }
 
 void add_network_tools_fields(Workbench& wb, std::vector<SettingField>& fields) {
+  using F = SettingField;
   ComparisonSettings& c = wb.tools.comparison;
-  fields.push_back(SettingField::number_field("compare.increased_threshold",
-                                              &c.increased_threshold, -FLT_MAX, FLT_MAX));
-  fields.push_back(SettingField::number_field("compare.decreased_threshold",
-                                              &c.decreased_threshold, -FLT_MAX, FLT_MAX));
-  fields.push_back(
-      SettingField::integer_field("compare.relative_to_growth", &c.relative_to_growth, 0, 1));
+  fields.push_back(F::any_number_field("compare.increased_threshold", &c.increased_threshold));
+  fields.push_back(F::any_number_field("compare.decreased_threshold", &c.decreased_threshold));
+  fields.push_back(F::integer_field("compare.relative_to_growth", &c.relative_to_growth, 0, 1));
 }
 
 }  // namespace vemo

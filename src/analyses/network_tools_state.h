@@ -42,7 +42,7 @@ struct ComparisonSummary {
 struct PathwaySummary {
   int reactions = 0;  // reaction rows, "Obj" included
   int pathways = 0;
-  int istat = 0;      // of the decomposition solve
+  int istat = 0;  // of the decomposition solve
 };
 
 struct NetworkToolsState {

@@ -49,8 +49,8 @@ void write_matrix(Workbench& wb, std::FILE* f) {
     std::fprintf(f, " %s %i ", m.reaction_names[j].c_str(), static_cast<int>(entries.size()));
     for (const MatrixEntry& e : entries) {
       const Disguise d = draw_disguise(wb);
-      std::fprintf(f, odd ? " %i 1.000000 %f %f " : " %i %f -1.000000 %f ", d.decoy,
-                   wide(e.value), d.noise);
+      std::fprintf(f, odd ? " %i 1.000000 %f %f " : " %i %f -1.000000 %f ", d.decoy, wide(e.value),
+                   d.noise);
     }
     for (const MatrixEntry& e : entries) {
       const Disguise d = draw_disguise(wb);
@@ -123,7 +123,8 @@ class TokenParser {
       value = n.value;
       return true;
     }
-    if (n.status == NumberStatus::kOutOfRange) return fail("the number " + word + " is out of range");
+    if (n.status == NumberStatus::kOutOfRange)
+      return fail("the number " + word + " is out of range");
     return fail("'" + word + "' is not a number (" + what + ")");
   }
 
@@ -146,8 +147,7 @@ bool parse_counts(TokenParser& p, StagedNetwork& s) {
     return false;
   }
   if (s.rows < 1 || s.rows > kMaxRows) {
-    return p.fail(std::to_string(s.rows) + " rows; a network has 1 to " +
-                  std::to_string(kMaxRows));
+    return p.fail(std::to_string(s.rows) + " rows; a network has 1 to " + std::to_string(kMaxRows));
   }
   if (s.reactions < 0 || s.reactions > kMaxReactions) {
     return p.fail(std::to_string(s.reactions) + " reactions; a network has 0 to " +
@@ -189,8 +189,8 @@ bool parse_column(TokenParser& p, StagedNetwork& s, int j) {
   int decoy;
   float second, third, noise;
   for (MatrixEntry& e : column) {
-    if (!p.take_integer(what, decoy) || !p.take_real(what, second) ||
-        !p.take_real(what, third) || !p.take_real(what, noise)) {
+    if (!p.take_integer(what, decoy) || !p.take_real(what, second) || !p.take_real(what, third) ||
+        !p.take_real(what, noise)) {
       return false;
     }
     e.value = odd ? third : second;
@@ -240,7 +240,7 @@ bool parse_bounds(TokenParser& p, StagedNetwork& s) {
     }
     auto it = index.find(name);
     if (it == index.end()) {
-      return p.fail(what + " names the reaction '" + name + "', which " + kMatrixFile +
+      return p.fail(what + " names the reaction '" + name + "', which " + kEncryptedMatrixFile +
                     " does not hold");
     }
     const int j = it->second;
@@ -298,28 +298,28 @@ void make_encrypted_matrix(Workbench& wb) {
   wb.input_refused = false;
   read_data(wb);
   if (wb.input_refused) return;
-  FilePtr matrix = open_with_retry(wb, kMatrixFile, OpenMode::kWrite);
+  FilePtr matrix = open_with_retry(wb, kEncryptedMatrixFile, OpenMode::kWrite);
   if (!matrix) return;
-  FilePtr bounds = open_with_retry(wb, kBoundsFile, OpenMode::kWrite);
+  FilePtr bounds = open_with_retry(wb, kEncryptedBoundsFile, OpenMode::kWrite);
   if (!bounds) return;
   write_matrix(wb, matrix.get());
   write_bounds(wb.model, bounds.get());
-  finish_writing(wb, std::move(matrix), kMatrixFile);
-  finish_writing(wb, std::move(bounds), kBoundsFile);
+  finish_writing(wb, std::move(matrix), kEncryptedMatrixFile);
+  finish_writing(wb, std::move(bounds), kEncryptedBoundsFile);
 }
 
 void read_encrypted_matrix(Workbench& wb) {
-  FilePtr matrix = open_with_retry(wb, kMatrixFile, OpenMode::kRead);
+  FilePtr matrix = open_with_retry(wb, kEncryptedMatrixFile, OpenMode::kRead);
   if (!matrix) return;
-  FilePtr bounds = open_with_retry(wb, kBoundsFile, OpenMode::kRead);
+  FilePtr bounds = open_with_retry(wb, kEncryptedBoundsFile, OpenMode::kRead);
   if (!bounds) return;
 
   std::string matrix_text, bounds_text, error;
   StagedNetwork staged;
-  if (read_whole(matrix.get(), kMatrixFile, matrix_text, error) &&
-      read_whole(bounds.get(), kBoundsFile, bounds_text, error)) {
-    TokenParser matrix_parser(matrix_text, kMatrixFile);
-    TokenParser bounds_parser(bounds_text, kBoundsFile);
+  if (read_whole(matrix.get(), kEncryptedMatrixFile, matrix_text, error) &&
+      read_whole(bounds.get(), kEncryptedBoundsFile, bounds_text, error)) {
+    TokenParser matrix_parser(matrix_text, kEncryptedMatrixFile);
+    TokenParser bounds_parser(bounds_text, kEncryptedBoundsFile);
     if (!parse_matrix(matrix_parser, staged)) {
       error = matrix_parser.error();
     } else if (!parse_bounds(bounds_parser, staged)) {

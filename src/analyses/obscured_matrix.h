@@ -21,8 +21,8 @@
 
 namespace vemo {
 
-inline constexpr const char* kMatrixFile = "Matrix.stm";
-inline constexpr const char* kBoundsFile = "Bounds.stm";
+inline constexpr const char* kEncryptedMatrixFile = "Matrix.stm";
+inline constexpr const char* kEncryptedBoundsFile = "Bounds.stm";
 
 // The bound values that stand for "no bound" in "Bounds.stm".
 inline constexpr float kNoLowerBound = -1000.0f;

@@ -250,8 +250,8 @@ void read_p(Workbench& wb) {
   write_pairs(trace.get(), reduced_costs);
   write_pairs(trace.get(), shadow_prices);
   std::fprintf(trace.get(), "\n\n\n");
-  const std::vector<float> price = map_prices(net, by_name, ValueIndex(reduced_costs),
-                                              ValueIndex(shadow_prices), trace.get());
+  const std::vector<float> price =
+      map_prices(net, by_name, ValueIndex(reduced_costs), ValueIndex(shadow_prices), trace.get());
 
   std::fprintf(results.get(), "Pathway    Weight    Cost\n");
   for (int p = 1; p <= net.num_pathways(); ++p) {

@@ -51,7 +51,8 @@ std::string read_pairs(TokenReader& tokens, const char* closing, std::vector<Nam
   for (;;) {
     if (!tokens.next_word(name)) return std::string("end of file before '") + closing + "'";
     if (name == closing) return "";
-    if (name.size() > kMaxPathwayName) return too_long(name, "entry " + std::to_string(list.size() + 1));
+    if (name.size() > kMaxPathwayName)
+      return too_long(name, "entry " + std::to_string(list.size() + 1));
     if (static_cast<int>(list.size()) >= kMaxReportEntries) {
       return "more than " + std::to_string(kMaxReportEntries) + " entries before '" + closing + "'";
     }
@@ -66,9 +67,9 @@ std::string read_pairs(TokenReader& tokens, const char* closing, std::vector<Nam
 char lower_case(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return lower_case(x) == lower_case(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return lower_case(x) == lower_case(y);
+         });
 }
 
 }  // namespace
@@ -121,13 +122,12 @@ std::string read_pathways(std::string_view text, PathwayNetwork& network) {
       std::vector<MatrixEntry> column;
       for (int j = 1; j <= reactions; ++j) {
         float value;
-        const std::string what = "coefficient " + std::to_string(j) + " of pathway " +
-                                 std::to_string(p);
+        const std::string what =
+            "coefficient " + std::to_string(j) + " of pathway " + std::to_string(p);
         if (std::string why = take_number(tokens, what, value); !why.empty()) return why;
         if (value == 0.0f) continue;
         if (++coefficients > kMaxPathwayCoefficients) {
-          return "more than " + std::to_string(kMaxPathwayCoefficients) +
-                 " non-zero coefficients";
+          return "more than " + std::to_string(kMaxPathwayCoefficients) + " non-zero coefficients";
         }
         column.push_back({j + 1, value});
       }

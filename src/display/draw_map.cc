@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "display/number_text.h"
 #include "model/file_open.h"
 #include "model/token_reader.h"
 
@@ -152,22 +153,7 @@ void attach_fluxes(Workbench& wb) {
 
 }  // namespace
 
-std::string format_value_text(float value) {
-  const float magnitude = std::fabs(value);
-  float integer_part = std::floor(magnitude);
-  const float fraction = magnitude - integer_part;
-  int thousandths = static_cast<int>(std::floor(fraction * 1000.0f));
-  const int next_digit = static_cast<int>(std::floor(fraction * 10000.0f)) % 10;
-  if (next_digit >= 5) ++thousandths;
-  if (thousandths >= 1000) {
-    thousandths -= 1000;
-    integer_part += 1.0f;
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%s%.0f.%03d", value < 0.0f ? "-" : "",
-                static_cast<double>(integer_part), thousandths);
-  return text;
-}
+std::string format_value_text(float value) { return format_rounded(value, 3); }
 
 bool draw_map(Workbench& wb) {
   wb.map.num_of_map_labels = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "display/draw_map.h"
+#include "display/number_text.h"
 #include "display/plot_frame.h"
 
 namespace vemo {
@@ -106,21 +107,7 @@ Rgb gradient_color(int c) {
   return {255, (c - kColorSteps) & 0xff, 0};
 }
 
-std::string format_legend_value(float v) {
-  const float magnitude = std::fabs(v);
-  float integer_part = std::floor(magnitude);
-  const float fraction = magnitude - integer_part;
-  int hundredths = static_cast<int>(std::floor(fraction * 100.0f));
-  if (static_cast<int>(std::floor(fraction * 1000.0f)) % 10 >= 5) ++hundredths;
-  if (hundredths >= 100) {
-    hundredths -= 100;
-    integer_part += 1.0f;
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%s%.0f.%02d", v < 0.0f ? "-" : "",
-                static_cast<double>(integer_part), hundredths);
-  return text;
-}
+std::string format_legend_value(float v) { return format_rounded(v, 2); }
 
 bool draw_isoclines(Workbench& wb) {
   PlotLists& plots = wb.plots;

@@ -5,14 +5,12 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <cfloat>
 
 namespace vemo {
 
 CComparisonOptionsDlg::CComparisonOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Dialog") {
   ComparisonSettings& c = wb.tools.comparison;
-  // The dialog sets no ranges: any number is taken.
   struct Row {
     const char* label;
     SettingField field;
@@ -21,11 +19,9 @@ CComparisonOptionsDlg::CComparisonOptionsDlg(QWidget* parent, Workbench& wb)
       {"Second Reaction File:",
        SettingField::text_field("second_reactions_file", &wb.settings.second_reactions_file)},
       {"Increased Display Threshold",
-       SettingField::number_field("increased_threshold", &c.increased_threshold, -FLT_MAX,
-                                  FLT_MAX)},
+       SettingField::any_number_field("increased_threshold", &c.increased_threshold)},
       {"Decreased (1/X) Display Threshold",
-       SettingField::number_field("decreased_threshold", &c.decreased_threshold, -FLT_MAX,
-                                  FLT_MAX)},
+       SettingField::any_number_field("decreased_threshold", &c.decreased_threshold)},
   };
   auto* form = new QFormLayout;
   for (const Row& row : rows) {

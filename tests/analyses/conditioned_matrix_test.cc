@@ -52,10 +52,10 @@ std::string with_values(const std::string& pattern) {
 
 TEST(ConditionedMatrixTest, ExcludedNames) {
   const std::pair<const char*, bool> cases[] = {
-      {"PIUP1", true},   {"PIUP1R", true}, {"H2SO4UP", true}, {"NH3UPR", true}, {"UP", true},
-      {"SOUP3R", true},  {"XUP2", true},   {"GLCxtI", true},  {"ACxtO", true},  {"O2TXR", true},
-      {"VGRO", true},    {"ATPM", true},   {"Growth", true},  {"O2TX", false},  {"TKTA", false},
-      {"UPX", false},    {"UP4", false},   {"P", false},      {"", false},      {"xt", false},
+      {"PIUP1", true},  {"PIUP1R", true}, {"H2SO4UP", true}, {"NH3UPR", true}, {"UP", true},
+      {"SOUP3R", true}, {"XUP2", true},   {"GLCxtI", true},  {"ACxtO", true},  {"O2TXR", true},
+      {"VGRO", true},   {"ATPM", true},   {"Growth", true},  {"O2TX", false},  {"TKTA", false},
+      {"UPX", false},   {"UP4", false},   {"P", false},      {"", false},      {"xt", false},
   };
   for (const auto& [name, excluded] : cases) {
     EXPECT_EQ(is_excluded_from_conditioned_matrix(name), excluded) << name;

@@ -11,10 +11,10 @@ namespace {
 
 TEST(ConnectivityTest, ExcludedNames) {
   const std::pair<const char*, bool> cases[] = {
-      {"O2xtI", true},   {"O2xtO", true},    {"xtI", true},     {"O2xtIR", false},
-      {"tI", false},     {"I", false},       {"", false},       {"VGRO", true},
-      {"FATP", true},    {"FNADH", true},    {"FNADPH", true},  {"ATPM", true},
-      {"Growth", true},  {"growth", false},  {"ATPMR", false},  {"VGROW", false},
+      {"O2xtI", true},  {"O2xtO", true},   {"xtI", true},    {"O2xtIR", false},
+      {"tI", false},    {"I", false},      {"", false},      {"VGRO", true},
+      {"FATP", true},   {"FNADH", true},   {"FNADPH", true}, {"ATPM", true},
+      {"Growth", true}, {"growth", false}, {"ATPMR", false}, {"VGROW", false},
   };
   for (const auto& [name, excluded] : cases) {
     EXPECT_EQ(is_excluded_from_connectivity(name), excluded) << name;

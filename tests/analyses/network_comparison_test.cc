@@ -18,8 +18,8 @@ TEST(CompareFluxesTest, ValueAndClassOfEachCase) {
   };
   const ComparisonSettings defaults;  // thresholds 1.5 and 1.5
   const Case cases[] = {
-      {2.0f, 1.0f, 2.0f, 0.5f},     // decreased: 2 > 1.5
-      {1.0f, 2.0f, 0.5f, 1.5f},     // increased: 0.5 < 1 / 1.5
+      {2.0f, 1.0f, 2.0f, 0.5f},  // decreased: 2 > 1.5
+      {1.0f, 2.0f, 0.5f, 1.5f},  // increased: 0.5 < 1 / 1.5
       {1.0f, 1.2f, 1.0f / 1.2f, 1.0f},
       {-3.0f, -2.0f, -1.5f, 1.0f},  // 1.5 is not above the threshold
       {-4.0f, -2.0f, -2.0f, 0.5f},  // same sign below zero; the value keeps a's sign
@@ -94,11 +94,11 @@ TEST_F(NetworkComparisonTest, EachReactionOfTheFirstNetworkGetsItsValueAndClass)
   // Relative to growth the first network's fluxes are halved, the second's quartered, except
   // Growth's own.
   const Row rows[] = {
-      {"SxtI", 0.5f, 1.5f, 1.0f, 1.0f},    {"Growth", 0.5f, 1.5f, 0.5f, 1.5f},
-      {"UP", 0.5f, 1.5f, 1.0f, 1.0f},      {"DOWN", 2.0f, 0.5f, 4.0f, 0.5f},
-      {"FLIPR", 1.0f, 2.0f, 2.0f, 2.0f},   {"NEW", 3.0f, 3.0f, 0.75f, 3.0f},
-      {"GONE", 3.0f, 4.0f, 1.5f, 4.0f},    {"ZERO", 0.0f, 5.0f, 0.0f, 5.0f},
-      {"", 0.0f, 0.0f, 0.0f, 0.0f},        {"", 0.0f, 0.0f, 0.0f, 0.0f},
+      {"SxtI", 0.5f, 1.5f, 1.0f, 1.0f},  {"Growth", 0.5f, 1.5f, 0.5f, 1.5f},
+      {"UP", 0.5f, 1.5f, 1.0f, 1.0f},    {"DOWN", 2.0f, 0.5f, 4.0f, 0.5f},
+      {"FLIPR", 1.0f, 2.0f, 2.0f, 2.0f}, {"NEW", 3.0f, 3.0f, 0.75f, 3.0f},
+      {"GONE", 3.0f, 4.0f, 1.5f, 4.0f},  {"ZERO", 0.0f, 5.0f, 0.0f, 5.0f},
+      {"", 0.0f, 0.0f, 0.0f, 0.0f},      {"", 0.0f, 0.0f, 0.0f, 0.0f},
       {"LATE", 1.0f, 1.0f, 2.0f, 0.5f},
   };
   for (int relative : {0, 1}) {

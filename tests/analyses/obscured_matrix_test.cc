@@ -148,7 +148,7 @@ TEST_F(ObscuredMatrixTest, RefusesDamagedFilesAndKeepsTheNetwork) {
       {" 1 1\n -1 0.0 Obj 1.0\n R1 1  5 1.0 2.0", "", "Matrix.stm: end of file in reaction 1 (R1)"},
       {" 1 2\n -1 0.0 Obj 1.0\n R1 0\n", "", "Matrix.stm: end of file in reaction 2"},
       {kOneReaction, "", "Bounds.stm: end of file in bounds entry 1"},
-      {kOneReaction, " 0 R1",  "Bounds.stm: end of file in bounds entry 1"},
+      {kOneReaction, " 0 R1", "Bounds.stm: end of file in bounds entry 1"},
       {kOneReaction, " 0 R2 10",
        "Bounds.stm: bounds entry 1 names the reaction 'R2', which Matrix.stm does not hold"},
       {kOneReaction, " x R1 10", "Bounds.stm: 'x' is not a number (bounds entry 1)"},
@@ -162,9 +162,8 @@ TEST_F(ObscuredMatrixTest, RefusesDamagedFilesAndKeepsTheNetwork) {
     test::write_file("Bounds.stm", c.bounds);
     recorder.messages.clear();
     read_encrypted_matrix(wb);
-    EXPECT_EQ(recorder.messages,
-              std::vector<std::string>{std::string(c.message) +
-                                       "; the network in memory is unchanged"});
+    EXPECT_EQ(recorder.messages, std::vector<std::string>{std::string(c.message) +
+                                                          "; the network in memory is unchanged"});
     EXPECT_EQ(wb.model.file_abort, 1);
     EXPECT_EQ(wb.model.num_of_reactions, before.num_of_reactions);
     EXPECT_EQ(wb.model.reaction_names, before.reaction_names);
