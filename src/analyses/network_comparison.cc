@@ -24,18 +24,21 @@ struct NetworkRun {
   float objective = 0.0f;
 };
 
-// Reads and optimises the first or the second network. False when the comparison cannot go on;
-// the user has been told why, unless he gave up on a file himself.
+// Reads and optimises the first or the second network. False when the comparison cannot go on
+// (the user has been told why, unless the file was given up on in the file error dialog); the
+// model then holds no comparison, and second_file_read says so to the map.
 bool solve_network(Workbench& wb, bool second, NetworkRun& run) {
   NetworkModel& m = wb.model;
   run.file = second ? wb.settings.second_reactions_file : wb.settings.reactions_file;
   m.use_second_file = second ? 1 : 0;
   read_data(wb);
   m.use_second_file = 0;
-  if (m.file_abort == 1) return false;
+  if (m.file_abort == 1) {
+    m.second_file_read = 0;
+    return false;
+  }
   optimize(wb);
   if (m.last_istat != kIstatOptimal) {
-    // What the map shows now is an ordinary (non-optimal) solution, not a comparison.
     m.second_file_read = 0;
     refuse_input(wb, run.file + ": no optimal solution (istat = " + std::to_string(m.last_istat) +
                          "); the networks were not compared");

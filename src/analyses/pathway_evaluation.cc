@@ -15,12 +15,13 @@ namespace vemo {
 
 namespace {
 
-// Drains that are not what an output of the same name stands for: these outputs keep the flux
-// of their own name.
+// The outputs ATP_o, NADH_o and NADPH_o take the flux listed under their own name, not that of
+// the production drains (ATPMAX, ...) of the objective choice.
 bool keeps_own_flux(const std::string& stem) {
   return stem == "ATP" || stem == "NADH" || stem == "NADPH";
 }
 
+// A suffix counts only after a stem of at least one character.
 bool is_backward(const std::string& name) { return name.size() >= 3 && name.ends_with("_r"); }
 bool is_exchange_output(const std::string& name) {
   return name.size() >= 5 && name.ends_with("xt_o");

@@ -4,7 +4,12 @@
 
 #include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
+#include "analyses/conditioned_matrix.h"
+#include "analyses/connectivity.h"
 #include "analyses/isoclines.h"
+#include "analyses/network_comparison.h"
+#include "analyses/obscured_matrix.h"
+#include "analyses/pathway_evaluation.h"
 #include "analyses/phase_plane.h"
 #include "analyses/robustness.h"
 #include "analyses/single_deletion.h"
@@ -131,6 +136,48 @@ std::vector<CliCommand> make_commands() {
       plain("draw-isoclines", [](Workbench& wb) { draw_isoclines(wb); },
             [](const Workbench& wb) {
               return std::to_string(wb.plots.isocline_count) + " points";
+            }),
+      plain("compare", do_comparison,
+            [](const Workbench& wb) {
+              const ComparisonSummary& s = wb.tools.last_comparison;
+              const auto& n = s.class_counts;
+              char text[320];
+              std::snprintf(text, sizeof text,
+                            "%d reactions with %d, optima %f and %f%s: %d similar, %d increased, "
+                            "%d decreased, %d reversed, %d appeared, %d vanished, %d zero, "
+                            "%d not in %s",
+                            s.first_reactions, s.second_reactions,
+                            static_cast<double>(s.first_objective),
+                            static_cast<double>(s.second_objective),
+                            s.unscaled ? " (not relative to growth)" : "", n[kClassSimilar],
+                            n[kClassIncreased], n[kClassDecreased], n[kClassReversed],
+                            n[kClassAppeared], n[kClassVanished], n[kClassBothZero],
+                            n[kClassMissing], wb.settings.second_reactions_file.c_str());
+              return std::string(text);
+            }),
+      plain("connectivity", connectivity,
+            [](const Workbench& wb) {
+              return std::to_string(wb.tools.connectivity_rows) + " rows; wrote " +
+                     wb.settings.connectivity_file;
+            }),
+      plain("conditioned-matrix", make_conditioned_matrix,
+            [](const Workbench& wb) {
+              return std::to_string(wb.tools.conditioned_rows) + " rows x " +
+                     std::to_string(wb.tools.conditioned_columns) + " columns; wrote " +
+                     kConditionedMatrixFile + " and " + kMathConditionedMatrixFile;
+            }),
+      plain("make-encrypted", make_encrypted_matrix,
+            [](const Workbench& wb) {
+              return network_summary(wb) + "; wrote " + kEncryptedMatrixFile + " and " +
+                     kEncryptedBoundsFile;
+            }),
+      plain("read-encrypted", read_encrypted_matrix, network_summary),
+      plain("read-p", read_p,
+            [](const Workbench& wb) {
+              const PathwaySummary& p = wb.tools.last_pathways;
+              return std::to_string(p.pathways) + " pathways over " + std::to_string(p.reactions) +
+                     " reaction rows (istat = " + std::to_string(p.istat) + "); wrote " +
+                     kPathwayResultsFile + " and " + kPathwayTraceFile;
             }),
       CliCommand{"render", true, render,
                  [](const Workbench&, const std::string& file) { return "wrote " + file; }},

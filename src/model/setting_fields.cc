@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "analyses/network_comparison.h"
 #include "model/token_reader.h"
 
 namespace vemo {
@@ -234,6 +235,7 @@ std::vector<SettingField> setting_fields(Workbench& wb) {
   add_model_fields(wb, fields);
   add_scan_fields(wb, fields);
   add_plot_fields(wb, fields);
+  add_network_tools_fields(wb, fields);
   return fields;
 }
 

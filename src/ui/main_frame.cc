@@ -12,7 +12,12 @@
 
 #include "analyses/detailed_deletion.h"
 #include "analyses/double_deletion.h"
+#include "analyses/conditioned_matrix.h"
+#include "analyses/connectivity.h"
 #include "analyses/isoclines.h"
+#include "analyses/network_comparison.h"
+#include "analyses/obscured_matrix.h"
+#include "analyses/pathway_evaluation.h"
 #include "analyses/phase_plane.h"
 #include "analyses/robustness.h"
 #include "analyses/single_deletion.h"
@@ -21,6 +26,7 @@
 #include "lp/solution_reports.h"
 #include "model/reactions_reader.h"
 #include "ui/command_table.h"
+#include "ui/comparison_options_dlg.h"
 #include "ui/deletion_options_dlg.h"
 #include "ui/file_error_dlg.h"
 #include "ui/files_dlg.h"
@@ -91,6 +97,13 @@ void CMainFrame::register_frame_commands() {
   frame_commands_[kCmdIsoclineOptions] = [this] { CIsoclineOptionsDlg(this, wb_).exec(); };
   frame_commands_[kCmdDoRobustness] = model_command(do_robustness);
   frame_commands_[kCmdRobustnessParameters] = [this] { CRobustnessParamsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdComparisonOptions] = [this] { CComparisonOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdDoComparison] = model_command(do_comparison);
+  frame_commands_[kCmdConnectivity] = model_command(connectivity);
+  frame_commands_[kCmdConditionedMatrix] = model_command(make_conditioned_matrix);
+  frame_commands_[kCmdMakeEncrypted] = model_command(make_encrypted_matrix);
+  frame_commands_[kCmdReadEncrypted] = model_command(read_encrypted_matrix);
+  frame_commands_[kCmdReadP] = model_command(read_p);
   frame_commands_[kCmdSelectFiles] = [this] { CFilesDlg(this, wb_).exec(); };
   frame_commands_[kCmdObjective] = [this] { CObjectiveDlg(this, wb_).exec(); };
   frame_commands_[kCmdToggleToolbar] = [this] { tool_bar_->setVisible(!tool_bar_->isVisible()); };
