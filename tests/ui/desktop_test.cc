@@ -20,6 +20,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "display/draw_view.h"
+#include "display/recording_canvas.h"
 #include "support/test_support.h"
 #include "ui/command_table.h"
 #include "ui/field_dialog.h"
@@ -452,6 +454,28 @@ TEST_F(DesktopTest, DiagramMenusDrawAndTheirOptionsRedraw) {
   frame().action(kCmdPhasePlotOptions)->trigger();
   EXPECT_EQ(wb.phase_plot.x_max, 10.0f);
   EXPECT_GT(wb.plots.primary_count, 0);
+}
+
+TEST_F(DesktopTest, ComparisonOptionsAndTheComparisonOnTheMap) {
+  for (const char* f : {"path.stm", "Path2.stm", "mapper.txt"}) test::copy_data_file(f);
+  Workbench& wb = app.workbench();
+  when_modal([](QWidget* dialog) {
+    auto edits = dialog->findChildren<QLineEdit*>();
+    ASSERT_EQ(edits.size(), 3);
+    EXPECT_EQ(edits[0]->text(), "Path2.stm");
+    edits[1]->setText("2");
+    button_named(dialog, "OK")->click();
+  });
+  frame().action(kCmdComparisonOptions)->trigger();
+  EXPECT_EQ(wb.tools.comparison.increased_threshold, 2.0f);
+  frame().action(kCmdDoComparison)->trigger();
+  EXPECT_EQ(wb.model.second_file_read, 1);
+  frame().action(kCmdDrawMap)->trigger();
+  RecordingCanvas canvas;
+  draw_view(wb, canvas);
+  // Reactions the knockout strain lacks are drawn as not found: the pink dotted pen.
+  EXPECT_NE(std::find(canvas.calls.begin(), canvas.calls.end(), "pen dotted 1 255,100,100"),
+            canvas.calls.end());
 }
 
 // A dialog with one integer and one number field, to exercise the validation.
