@@ -16,6 +16,7 @@ TEST(FormatValueTextTest, ThreeDecimalsRoundedHalfUp) {
   const std::pair<float, const char*> cases[] = {
       {2.5f, "2.500"},   {-0.04f, "-0.040"}, {12.3456f, "12.346"}, {2.9996f, "3.000"},
       {0.0015f, "0.002"}, {-9.9999f, "-10.000"}, {1000.0f, "1000.000"}, {0.0004f, "0.000"},
+      {1e-07f, "0.000"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(format_value_text(value), text) << value;
 }
@@ -70,6 +71,16 @@ TEST_F(MapTest, ReadsEveryRecordKind) {
   EXPECT_EQ(a.value_text, "10.000");
   EXPECT_EQ(m.arrows[2].flux, kNotFoundMarker);
   EXPECT_FLOAT_EQ(m.labels[1].price, wb.model.shadow_price[wb.model.find_row("G6P")]);
+}
+
+TEST_F(MapTest, ADiagonalArrowGetsTheSameTurnOnBothCoordinates) {
+  ASSERT_TRUE(load("5 0 0 30 40 HEX1 0 0 0 0 999"));
+  // u = (-3, -4) back along the shaft; barb 1 = head + u + (uy, ux), barb 2 = head + u - (uy, ux).
+  const MapArrow& a = wb.map.arrows[1];
+  EXPECT_EQ(a.barb1_x, 23);
+  EXPECT_EQ(a.barb1_y, 33);
+  EXPECT_EQ(a.barb2_x, 31);
+  EXPECT_EQ(a.barb2_y, 39);
 }
 
 TEST_F(MapTest, SlotsAreNeverCleared) {
@@ -160,6 +171,53 @@ INSTANTIATE_TEST_SUITE_P(
                       LookCase{0.0f, -0.5f, 1, "255,0,0", "8", "solid 1 255,0,0", false},
                       LookCase{0.0f, 0.5f, 1, "210,210,250", "8", "solid 1 170,170,170", false},
                       LookCase{0.0f, -0.5f, 0, "210,210,250", "8", "solid 1 170,170,170", false}));
+
+// comparison value, class -> text colour, font height, pen, value shown
+struct ClassCase {
+  float value;
+  float comparison_class;
+  const char* color;
+  const char* font;
+  const char* pen;
+  bool value_shown;
+};
+
+class ComparisonLookTest : public MapTest, public ::testing::WithParamInterface<ClassCase> {};
+
+TEST_P(ComparisonLookTest, EachClassHasItsLook) {
+  const ClassCase& c = GetParam();
+  ASSERT_TRUE(load("5 0 0 100 0 HEX1 10 20 30 40 999"));
+  wb.model.second_file_read = 1;
+  wb.map.arrows[1].flux = c.value;
+  wb.map.arrows[1].second = c.comparison_class;
+  wb.map.arrows[1].value_text = "VALUE";
+  const auto calls = drawn();
+  const auto name = std::find(calls.begin(), calls.end(), "text 30 40 HEX1");
+  ASSERT_NE(name, calls.end());
+  EXPECT_EQ(std::find(calls.begin(), name, "text 10 20 VALUE") != name, c.value_shown);
+  std::string color, font, pen;
+  for (auto it = calls.begin(); it != name; ++it) {
+    if (it->rfind("color ", 0) == 0) color = *it;
+    if (it->rfind("font ", 0) == 0) font = *it;
+    if (it->rfind("pen ", 0) == 0) pen = *it;
+  }
+  EXPECT_EQ(color, std::string("color ") + c.color);
+  EXPECT_EQ(font, std::string("font Arial ") + c.font);
+  EXPECT_EQ(pen, std::string("pen ") + c.pen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, ComparisonLookTest,
+    ::testing::Values(ClassCase{11111.0f, 0.0f, "255,200,200", "8", "dotted 1 255,100,100", false},
+                      ClassCase{1.0f, 1.0f, "0,0,0", "11", "solid 2 0,0,0", true},
+                      ClassCase{1.0f, 1.5f, "255,0,0", "11", "solid 2 255,0,0", true},
+                      ClassCase{1.0f, 0.5f, "0,0,255", "11", "solid 2 0,0,255", true},
+                      ClassCase{1.0f, 2.0f, "255,0,0", "11", "solid 1 255,0,0", true},
+                      ClassCase{1.0f, 3.0f, "0,255,0", "11", "solid 1 0,255,0", true},
+                      ClassCase{1.0f, 4.0f, "0,0,255", "11", "solid 1 0,0,255", true},
+                      ClassCase{0.0f, 5.0f, "0,0,0", "8", "solid 1 200,200,255", false},
+                      // A later test overrides an earlier one: not found, but class 1.
+                      ClassCase{11111.0f, 1.0f, "0,0,0", "11", "solid 2 0,0,0", true}));
 
 TEST_F(MapTest, ComparisonClassesAndScaleAndLabelColours) {
   ASSERT_TRUE(load("3 10 10 G6P 5 0 0 100 0 HEX1 10 20 30 40 999"));
