@@ -1,9 +1,7 @@
 #include "model/reactions_reader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <utility>
