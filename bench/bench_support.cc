@@ -37,7 +37,6 @@ Workbench& read_network() {
   return wb;
 }
 
-
 glp_prob* build_raw(const NetworkModel& m) {
   glp_prob* p = glp_create_prob();
   glp_set_obj_dir(p, m.row_sense[1] == 1 ? GLP_MIN : GLP_MAX);
@@ -62,12 +61,14 @@ glp_prob* build_raw(const NetworkModel& m) {
     const bool lower = m.has_lower_bound[j] == 1 || m.has_upper_bound[j] == 1;
     const bool upper = m.has_upper_bound[j] == 1;
     const double lb = m.lower_bound[j], ub = m.upper_bound[j];
-    glp_set_col_bnds(p, j, lower && upper ? (lb == ub ? GLP_FX : GLP_DB) : lower ? GLP_LO : GLP_FR,
+    glp_set_col_bnds(p, j,
+                     lower && upper ? (lb == ub ? GLP_FX : GLP_DB)
+                     : lower        ? GLP_LO
+                                    : GLP_FR,
                      lb, ub);
   }
   return p;
 }
-
 
 glp_smcp raw_simplex_parameters() {
   glp_smcp parm;

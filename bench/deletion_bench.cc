@@ -59,8 +59,8 @@ void run_study(benchmark::State& state, void (*study)(Workbench&), int genes) {
     study(wb);
     solves += wb.last_deletion.solves;
   }
-  state.counters["solves_per_s"] = benchmark::Counter(static_cast<double>(solves),
-                                                      benchmark::Counter::kIsRate);
+  state.counters["solves_per_s"] =
+      benchmark::Counter(static_cast<double>(solves), benchmark::Counter::kIsRate);
   state.counters["genes"] = wb.num_of_genes;
   if (wb.input_refused) state.SkipWithError("the study refused its input");
 }

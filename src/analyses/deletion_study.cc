@@ -77,10 +77,9 @@ bool is_lethal_alone(const DeletionEntry& entry) {
 }
 
 void sort_by_growth(std::vector<DeletionResult>& results) {
-  std::stable_sort(results.begin(), results.end(),
-                   [](const DeletionResult& a, const DeletionResult& b) {
-                     return a.growth < b.growth;
-                   });
+  std::stable_sort(
+      results.begin(), results.end(),
+      [](const DeletionResult& a, const DeletionResult& b) { return a.growth < b.growth; });
 }
 
 DeletionCounts classify(const std::vector<DeletionResult>& results, float max_growth) {
@@ -100,9 +99,12 @@ void write_deletion_report(Workbench& wb, const std::string& file_name, float ma
                            const std::vector<DeletionResult>& results, const int* trivial_count,
                            int solves) {
   const DeletionCounts counts = classify(results, max_growth);
-  wb.last_deletion = {max_growth,        static_cast<int>(results.size()),
-                      counts.lethal,     trivial_count != nullptr ? *trivial_count : 0,
-                      counts.retarding,  counts.redundant,
+  wb.last_deletion = {max_growth,
+                      static_cast<int>(results.size()),
+                      counts.lethal,
+                      trivial_count != nullptr ? *trivial_count : 0,
+                      counts.retarding,
+                      counts.redundant,
                       solves};
   FilePtr out = open_with_retry(wb, file_name, OpenMode::kWrite);
   if (!out) return;

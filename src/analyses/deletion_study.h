@@ -23,8 +23,8 @@ inline constexpr double kLethalGrowth = 1e-08;
 // One deletion (single, pair or triple) as reported.
 struct DeletionResult {
   std::array<int, 3> members{};  // entry numbers in print order: the latest entry first
-  int size = 0;                   // how many members
-  int status = 0;                 // 0 for a trivial combination that was not solved
+  int size = 0;                  // how many members
+  int status = 0;                // 0 for a trivial combination that was not solved
   float growth = 0.0f;
 };
 

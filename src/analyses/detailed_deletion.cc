@@ -57,7 +57,9 @@ class CapacityMeasure {
  public:
   CapacityMeasure(DeletionStudy& study, int first_drain, const std::vector<PrecursorDrain>& drains,
                   std::vector<float> saved_objective)
-      : study_(study), first_drain_(first_drain), drains_(drains),
+      : study_(study),
+        first_drain_(first_drain),
+        drains_(drains),
         saved_objective_(std::move(saved_objective)) {}
 
   // The largest flux of drain p alone, the objective restored afterwards by restore_objective.

@@ -25,7 +25,7 @@ struct DetailedDeletionRecord {
   int status = 0;
   float growth = 0.0f;
   std::array<float, kAllPrecursors + 1> capacity{};  // precursors 1..64
-  std::array<float, kLastSlot + 1> sp{};              // slots 1..64 and 80..84
+  std::array<float, kLastSlot + 1> sp{};             // slots 1..64 and 80..84
 };
 
 struct DetailedDeletionResult {

@@ -24,14 +24,15 @@ const char* const kScan = "Make Phase Plane";
 // The fourteen watched prices of a point, in a fixed order for comparison.
 std::array<float, 14> watched(const PhasePoint& p) {
   const ExchangeReadings& r = p.r;
-  return {p.dual_x_met, p.dual_y_met, r.dual_forxt, r.dual_ethxt, r.dual_acxt, r.dual_nadp,
-          r.dual_nadph, r.dual_succxt, r.dual_pi,  r.dual_adp,   r.dual_atp,  r.dual_nad,
-          r.dual_nadh,  r.dual_o2xt};
+  return {p.dual_x_met, p.dual_y_met, r.dual_forxt,  r.dual_ethxt, r.dual_acxt,
+          r.dual_nadp,  r.dual_nadph, r.dual_succxt, r.dual_pi,    r.dual_adp,
+          r.dual_atp,   r.dual_nad,   r.dual_nadh,   r.dual_o2xt};
 }
 
 class PhasePlaneScan {
  public:
-  explicit PhasePlaneScan(Workbench& wb) : wb_(wb), s_(wb.phase), result_(wb.phase_result), watch_(wb.model) {
+  explicit PhasePlaneScan(Workbench& wb)
+      : wb_(wb), s_(wb.phase), result_(wb.phase_result), watch_(wb.model) {
     const NetworkModel& m = wb.model;
     const Settings& names = wb.settings;
     x_flux_ = m.find_last_reaction(names.phase_x_flux);
@@ -212,12 +213,26 @@ double wide(float v) { return static_cast<double>(v); }
 
 void write_point(std::FILE* f, const PhasePoint& p) {
   const ExchangeReadings& r = p.r;
-  const float values[20] = {p.x_value,      p.y_value,      p.growth,       r.flux_o2xti,
-                            r.flux_o2xto,   r.flux_forxto,  r.flux_acxto,   r.flux_lacxto,
-                            r.flux_ethxto,  r.flux_succxto, p.all_inc,      p.all_dec,
-                            r.dual_o2xt,    r.dual_forxt,   r.dual_ethxt,   r.dual_acxt,
-                            r.dual_succxt,  r.dual_nadh - r.dual_nad,
-                            r.dual_nadph - r.dual_nadp,     r.dual_atp - r.dual_adp - r.dual_pi};
+  const float values[20] = {p.x_value,
+                            p.y_value,
+                            p.growth,
+                            r.flux_o2xti,
+                            r.flux_o2xto,
+                            r.flux_forxto,
+                            r.flux_acxto,
+                            r.flux_lacxto,
+                            r.flux_ethxto,
+                            r.flux_succxto,
+                            p.all_inc,
+                            p.all_dec,
+                            r.dual_o2xt,
+                            r.dual_forxt,
+                            r.dual_ethxt,
+                            r.dual_acxt,
+                            r.dual_succxt,
+                            r.dual_nadh - r.dual_nad,
+                            r.dual_nadph - r.dual_nadp,
+                            r.dual_atp - r.dual_adp - r.dual_pi};
   for (float v : values) std::fprintf(f, "%f ", wide(v));
   std::fprintf(f, "\n");
 }
@@ -252,8 +267,7 @@ void write_report(Workbench& wb) {
 bool scan_is_finite(Workbench& wb) {
   const PhasePlaneSettings& s = wb.phase;
   if (!step_is_positive(wb, kScan, "X-Value Step Size", s.x_step)) return false;
-  if (s.use_metabolite_data != 0 &&
-      !step_is_positive(wb, kScan, "Sensitivity", s.sensitivity)) {
+  if (s.use_metabolite_data != 0 && !step_is_positive(wb, kScan, "Sensitivity", s.sensitivity)) {
     return false;
   }
   if (s.three_d != 0 && !step_is_positive(wb, kScan, "Z step", s.z_step)) return false;

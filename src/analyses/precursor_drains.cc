@@ -9,14 +9,13 @@ namespace vemo {
 namespace {
 
 constexpr std::array<const char*, kAllPrecursors> kPrecursorNames = {
-    "G6P",  "F6P",  "R5P",      "E4P",     "T3P1", "3PG",  "PEP",    "PYR",     "ACCOA",
-    "AKG",  "SUCCOA", "OA",     "ATP",     "NADH", "NADPH", "ALA",   "ARG",     "ASP",
-    "ASN",  "CYS",  "GLU",      "GLN",     "GLY",  "HIS",  "ILE",    "LEU",     "LYS",
-    "MET",  "PHE",  "PRO",      "SER",     "THR",  "TRP",  "TYR",    "VAL",     "PEPTIDO",
-    "LPS",  "PS",   "PE",       "CL",      "PG",   "DATP", "DGTP",   "DCTP",    "DTTP",
-    "GTP",  "CTP",  "UTP",      "GLYCOGEN", "MTHF", "NAD", "NADH",   "NADP",    "NADPH",
-    "UDPG", "COA",  "ACCOA",    "SUCCOA",  "FAD",  "SPMD", "PTRC",   "ATP",     "ADP",
-    "AMP"};
+    "G6P",    "F6P",  "R5P",  "E4P",   "T3P1",  "3PG",     "PEP",   "PYR",    "ACCOA",    "AKG",
+    "SUCCOA", "OA",   "ATP",  "NADH",  "NADPH", "ALA",     "ARG",   "ASP",    "ASN",      "CYS",
+    "GLU",    "GLN",  "GLY",  "HIS",   "ILE",   "LEU",     "LYS",   "MET",    "PHE",      "PRO",
+    "SER",    "THR",  "TRP",  "TYR",   "VAL",   "PEPTIDO", "LPS",   "PS",     "PE",       "CL",
+    "PG",     "DATP", "DGTP", "DCTP",  "DTTP",  "GTP",     "CTP",   "UTP",    "GLYCOGEN", "MTHF",
+    "NAD",    "NADH", "NADP", "NADPH", "UDPG",  "COA",     "ACCOA", "SUCCOA", "FAD",      "SPMD",
+    "PTRC",   "ATP",  "ADP",  "AMP"};
 
 // Co-products given back by the drains of precursors 9, 11, 13, 14 and 15.
 std::vector<std::string> co_products(int p) {
@@ -37,9 +36,7 @@ std::vector<std::string> co_products(int p) {
 
 }  // namespace
 
-bool PrecursorDrain::usable() const {
-  return std::find(rows.begin(), rows.end(), 0) == rows.end();
-}
+bool PrecursorDrain::usable() const { return std::find(rows.begin(), rows.end(), 0) == rows.end(); }
 
 const char* precursor_name(int p) { return kPrecursorNames[p - 1]; }
 

@@ -22,7 +22,7 @@ inline constexpr std::array<const char*, 5> kCoProductSlotNames = {"COA", "ADP",
                                                                    "NADP"};
 
 struct PrecursorDrain {
-  std::vector<std::string> names;  // the precursor first, then its co-products
+  std::vector<std::string> names;   // the precursor first, then its co-products
   std::vector<float> coefficients;  // -1 for the precursor, +1 for each co-product
   std::string column_name;          // 8 characters, blank padded
   std::vector<int> rows;            // network row of each name, 0 when the network lacks it

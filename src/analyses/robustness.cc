@@ -28,7 +28,7 @@ struct FileBounds {
 // The model's network grown by the capacity row, TEST and the split-off columns.
 struct ControlledNetwork {
   int capacity_row = 0;
-  int test = 0;                // the column of TEST, t
+  int test = 0;                 // the column of TEST, t
   std::vector<int> controlled;  // controlled columns, split-off ones included
 };
 
@@ -161,7 +161,8 @@ void do_robustness(Workbench& wb) {
   result.robust_points.clear();
   result.solves = 0;
   Settings& names = wb.settings;
-  for (std::string* name : {&names.robust_enzyme_1, &names.robust_enzyme_2, &names.robust_enzyme_3}) {
+  for (std::string* name :
+       {&names.robust_enzyme_1, &names.robust_enzyme_2, &names.robust_enzyme_3}) {
     *name = make_gene_key(*name);
   }
   wb.input_refused = false;
@@ -183,8 +184,8 @@ void do_robustness(Workbench& wb) {
   const float step = (s.high_value - s.low_value) / static_cast<float>(s.steps);
   if (s.low_value <= s.high_value + kEndTolerance) {
     if (!step_is_positive(wb, kScan, "step from the low to the high value", step)) return;
-    if (!scan_size_fits(wb, kScan, values_in_range(s.low_value, s.high_value + kEndTolerance,
-                                                   step))) {
+    if (!scan_size_fits(wb, kScan,
+                        values_in_range(s.low_value, s.high_value + kEndTolerance, step))) {
       return;
     }
   }

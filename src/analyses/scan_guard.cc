@@ -20,8 +20,10 @@ bool step_is_positive(Workbench& wb, const std::string& scan, const std::string&
 bool scan_size_fits(Workbench& wb, const std::string& scan, double solves) {
   if (solves <= kMaxScanSolves) return true;
   char text[160];
-  std::snprintf(text, sizeof text, "%s: the ranges and steps ask for up to %.0f solves, more than "
-                "the %.0f a scan may take", scan.c_str(), solves, kMaxScanSolves);
+  std::snprintf(text, sizeof text,
+                "%s: the ranges and steps ask for up to %.0f solves, more than "
+                "the %.0f a scan may take",
+                scan.c_str(), solves, kMaxScanSolves);
   refuse_input(wb, text);
   return false;
 }

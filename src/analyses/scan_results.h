@@ -53,7 +53,8 @@ struct PointList {
   }
   T& append(const T& point) {
     ++count;
-    if (static_cast<int>(entries.size()) < count + 2) entries.resize(static_cast<size_t>(count) + 2);
+    if (static_cast<int>(entries.size()) < count + 2)
+      entries.resize(static_cast<size_t>(count) + 2);
     entries[count] = point;
     entries[count + 1] = T{};
     return entries[count];

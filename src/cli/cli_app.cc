@@ -15,8 +15,7 @@ constexpr int kCompleted = 0;
 constexpr int kCommandFailed = 1;
 constexpr int kUsageError = 2;
 
-const char* const kUsage =
-    "usage: vemo-cli [-C DIR] [--set NAME=VALUE]... COMMAND [ARG]...\n";
+const char* const kUsage = "usage: vemo-cli [-C DIR] [--set NAME=VALUE]... COMMAND [ARG]...\n";
 
 struct Invocation {
   std::string folder;

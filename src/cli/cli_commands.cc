@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "analyses/detailed_deletion.h"
-#include "analyses/double_deletion.h"
 #include "analyses/conditioned_matrix.h"
 #include "analyses/connectivity.h"
+#include "analyses/detailed_deletion.h"
+#include "analyses/double_deletion.h"
 #include "analyses/isoclines.h"
 #include "analyses/network_comparison.h"
 #include "analyses/obscured_matrix.h"
@@ -15,14 +15,14 @@
 #include "analyses/single_deletion.h"
 #include "analyses/triple_deletion.h"
 #include "display/draw_map.h"
+#include "display/draw_view.h"
 #include "display/isocline_diagram.h"
 #include "display/phase_portrait.h"
 #include "display/robustness_diagram.h"
-#include "display/draw_view.h"
 #include "display/svg_canvas.h"
 #include "lp/optimize.h"
-#include "model/file_open.h"
 #include "lp/solution_reports.h"
+#include "model/file_open.h"
 #include "model/reactions_reader.h"
 
 namespace vemo {
@@ -59,9 +59,8 @@ std::function<std::string(const Workbench&)> deletion_summary(std::string Settin
                   d.lethal);
     std::string summary = text;
     if (with_trivial) summary += " (" + std::to_string(d.trivial) + " trivial)";
-    summary += ", " + std::to_string(d.retarding) + " retarding, " +
-               std::to_string(d.redundant) + " redundant; " + std::to_string(d.solves) +
-               " solves; wrote " + wb.settings.*report;
+    summary += ", " + std::to_string(d.retarding) + " retarding, " + std::to_string(d.redundant) +
+               " redundant; " + std::to_string(d.solves) + " solves; wrote " + wb.settings.*report;
     return summary;
   };
 }
@@ -120,23 +119,25 @@ std::vector<CliCommand> make_commands() {
                             static_cast<double>(wb.robust.high_value));
               return text + wb.settings.robust_file;
             }),
-      plain("draw-map", [](Workbench& wb) { draw_map(wb); },
-            [](const Workbench& wb) {
-              return std::to_string(wb.map.num_of_map_labels) + " labels, " +
-                     std::to_string(wb.map.num_of_map_arrows) + " arrows from " +
-                     wb.settings.mapper_file;
-            }),
-      plain("draw-phase-plane", [](Workbench& wb) { draw_phase_plane(wb); },
-            [](const Workbench& wb) {
-              return std::to_string(wb.plots.primary_count) + " primary and " +
-                     std::to_string(wb.plots.secondary_count) + " secondary points";
-            }),
-      plain("draw-robustness", [](Workbench& wb) { draw_robustness(wb); },
-            [](const Workbench& wb) { return std::to_string(wb.plots.robust_count) + " points"; }),
-      plain("draw-isoclines", [](Workbench& wb) { draw_isoclines(wb); },
-            [](const Workbench& wb) {
-              return std::to_string(wb.plots.isocline_count) + " points";
-            }),
+      plain(
+          "draw-map", [](Workbench& wb) { draw_map(wb); },
+          [](const Workbench& wb) {
+            return std::to_string(wb.map.num_of_map_labels) + " labels, " +
+                   std::to_string(wb.map.num_of_map_arrows) + " arrows from " +
+                   wb.settings.mapper_file;
+          }),
+      plain(
+          "draw-phase-plane", [](Workbench& wb) { draw_phase_plane(wb); },
+          [](const Workbench& wb) {
+            return std::to_string(wb.plots.primary_count) + " primary and " +
+                   std::to_string(wb.plots.secondary_count) + " secondary points";
+          }),
+      plain(
+          "draw-robustness", [](Workbench& wb) { draw_robustness(wb); },
+          [](const Workbench& wb) { return std::to_string(wb.plots.robust_count) + " points"; }),
+      plain(
+          "draw-isoclines", [](Workbench& wb) { draw_isoclines(wb); },
+          [](const Workbench& wb) { return std::to_string(wb.plots.isocline_count) + " points"; }),
       plain("compare", do_comparison,
             [](const Workbench& wb) {
               const ComparisonSummary& s = wb.tools.last_comparison;

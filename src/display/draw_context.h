@@ -53,9 +53,7 @@ class DrawContext {
   void move_to(float x, float y) { canvas_.move_to(at(x), at(y)); }
   void line_to(float x, float y) { canvas_.line_to(at(x), at(y)); }
   // The outline of the circle of radius 2 around (x, y), each corner scaled on its own.
-  void circle(float x, float y) {
-    canvas_.ellipse(at(x - 2), at(y - 2), at(x + 2), at(y + 2));
-  }
+  void circle(float x, float y) { canvas_.ellipse(at(x - 2), at(y - 2), at(x + 2), at(y + 2)); }
   float scale() const { return scale_; }
   Canvas& canvas() { return canvas_; }
 

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kColorSteps = 765;
 constexpr float kRegionStep = 0.16666667f;
-constexpr Pen kRegionPens[7] = {Pen::kBlack, Pen::kRed,  Pen::kGreen,  Pen::kBlue,
+constexpr Pen kRegionPens[7] = {Pen::kBlack,  Pen::kRed,  Pen::kGreen,  Pen::kBlue,
                                 Pen::kYellow, Pen::kCyan, Pen::kMagenta};
 
 float chosen_value(const IsoclinePoint& p, int what, float former) {
@@ -51,8 +51,7 @@ int region_of(const IsoclinePlotOptions& o, float value) {
 
 // A filled rectangle about one scan step wide and high around the point, clipped to the plot
 // area, in device pixels.
-void paint_field_cell(const Workbench& wb, const IsoclinePlotPoint& p, Rgb color,
-                      DrawContext& dc) {
+void paint_field_cell(const Workbench& wb, const IsoclinePlotPoint& p, Rgb color, DrawContext& dc) {
   const IsoclinePlotOptions& o = wb.isocline_plot;
   const float s = dc.scale();
   const float step = wb.isocline.step_size;
@@ -64,7 +63,8 @@ void paint_field_cell(const Workbench& wb, const IsoclinePlotPoint& p, Rgb color
     for (int i = 0; i <= hx; ++i) {
       for (const int di : {i, -i}) {
         for (const int dj : {j, -j}) {
-          if (!kIsoclineBox.contains(static_cast<float>(p.px + di), static_cast<float>(p.py + dj))) {
+          if (!kIsoclineBox.contains(static_cast<float>(p.px + di),
+                                     static_cast<float>(p.py + dj))) {
             continue;
           }
           dc.canvas().pixel(DrawContext::truncated(p.px * s + di),
@@ -115,8 +115,8 @@ bool draw_isoclines(Workbench& wb) {
   const IsoclineResult& result = wb.isocline_result;
   const int count = result.isocline_count;
   plots.isocline_count = count;
-  plots.isocline_plot_points.resize(std::max(plots.isocline_plot_points.size(),
-                                             static_cast<size_t>(count) + 1));
+  plots.isocline_plot_points.resize(
+      std::max(plots.isocline_plot_points.size(), static_cast<size_t>(count) + 1));
   for (int k = 1; k <= count; ++k) {
     IsoclinePlotPoint& p = plots.isocline_plot_points[k];
     const IsoclinePoint& from = result.isocline_points[k];
@@ -124,11 +124,9 @@ bool draw_isoclines(Workbench& wb) {
     p.y = from.y_value;
     p.value = chosen_value(from, o.isocline_to_plot, p.value);
   }
-  std::stable_sort(plots.isocline_plot_points.begin() + 1,
-                   plots.isocline_plot_points.begin() + 1 + count,
-                   [](const IsoclinePlotPoint& a, const IsoclinePlotPoint& b) {
-                     return a.value < b.value;
-                   });
+  std::stable_sort(
+      plots.isocline_plot_points.begin() + 1, plots.isocline_plot_points.begin() + 1 + count,
+      [](const IsoclinePlotPoint& a, const IsoclinePlotPoint& b) { return a.value < b.value; });
   if (o.auto_regions == 1 && count > 0) {
     const float smallest = plots.isocline_plot_points[1].value;
     const float largest = plots.isocline_plot_points[count].value;
@@ -144,10 +142,10 @@ bool draw_isoclines(Workbench& wb) {
       p.px = p.py = -1;
       continue;
     }
-    p.px = kIsoclineBox.left() +
-           DrawContext::truncated(kPlotWidth * (p.x - o.x_min) / static_cast<float>(o.x_max - o.x_min));
-    p.py = kIsoclineBox.bottom() -
-           DrawContext::truncated(kPlotHeight * (p.y - o.y_min) / static_cast<float>(o.y_max - o.y_min));
+    p.px = kIsoclineBox.left() + DrawContext::truncated(kPlotWidth * (p.x - o.x_min) /
+                                                        static_cast<float>(o.x_max - o.x_min));
+    p.py = kIsoclineBox.bottom() - DrawContext::truncated(kPlotHeight * (p.y - o.y_min) /
+                                                          static_cast<float>(o.y_max - o.y_min));
   }
   return draw_map(wb);
 }
@@ -173,7 +171,8 @@ void draw_isocline_diagram(const Workbench& wb, DrawContext& dc) {
     dc.use_pen(kRegionPens[region]);
     if (o.continuous_plot == 1) {
       // All values alike: every point takes the first colour of the scale.
-      const int c = vmax == vmin ? 0 : static_cast<int>((p.value - vmin) * kColorSteps / (vmax - vmin));
+      const int c =
+          vmax == vmin ? 0 : static_cast<int>((p.value - vmin) * kColorSteps / (vmax - vmin));
       paint_field_cell(wb, p, gradient_color(c), dc);
     } else {
       dc.circle(p.px, p.py);
@@ -189,11 +188,11 @@ void draw_isocline_diagram(const Workbench& wb, DrawContext& dc) {
     }
   }
   if (o.continuous_plot == 1) draw_legend(vmin, vmax, dc);
-  draw_plot_grid(dc, kIsoclineBox,
-                 {static_cast<float>(o.x_grid), static_cast<float>(o.y_grid),
-                  static_cast<float>(o.x_label), static_cast<float>(o.y_label),
-                  static_cast<float>(o.x_min), static_cast<float>(o.x_max),
-                  static_cast<float>(o.y_min), static_cast<float>(o.y_max)});
+  draw_plot_grid(
+      dc, kIsoclineBox,
+      {static_cast<float>(o.x_grid), static_cast<float>(o.y_grid), static_cast<float>(o.x_label),
+       static_cast<float>(o.y_label), static_cast<float>(o.x_min), static_cast<float>(o.x_max),
+       static_cast<float>(o.y_min), static_cast<float>(o.y_max)});
 }
 
 }  // namespace vemo

@@ -12,7 +12,8 @@ std::string format_rounded(float value, int decimals) {
   float integer_part = std::floor(magnitude);
   const float fraction = magnitude - integer_part;
   int kept = static_cast<int>(std::floor(fraction * static_cast<float>(scale)));
-  const int next_digit = static_cast<int>(std::floor(fraction * static_cast<float>(scale * 10))) % 10;
+  const int next_digit =
+      static_cast<int>(std::floor(fraction * static_cast<float>(scale * 10))) % 10;
   if (next_digit >= 5) ++kept;
   if (kept >= scale) {
     kept -= scale;

@@ -16,8 +16,7 @@ bool ends_list(const PhasePoint& p, bool test_position) {
   return prices_zero && (!test_position || (p.x_value == 0 && p.y_value == 0));
 }
 
-int copy_points(const PointList<PhasePoint>& from, bool test_position,
-                std::vector<PlotPoint>& to) {
+int copy_points(const PointList<PhasePoint>& from, bool test_position, std::vector<PlotPoint>& to) {
   int count = 0;
   for (int k = 1; k < static_cast<int>(from.entries.size()); ++k) {
     if (ends_list(from[k], test_position)) break;
@@ -74,8 +73,8 @@ void draw_phase_portrait(const Workbench& wb, DrawContext& dc) {
   }
   const PhasePlotOptions& o = wb.phase_plot;
   draw_plot_grid(dc, kPhaseBox,
-                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label),
-                  static_cast<float>(o.y_label), o.x_min, o.x_max, o.y_min, o.y_max});
+                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label), static_cast<float>(o.y_label),
+                  o.x_min, o.x_max, o.y_min, o.y_max});
 }
 
 }  // namespace vemo

@@ -46,8 +46,10 @@ bool draw_robustness(Workbench& wb) {
       p.px = p.py = -1;
       continue;
     }
-    p.px = kRobustBox.left() + DrawContext::truncated(kPlotWidth * (p.x - o.x_min) / (o.x_max - o.x_min));
-    p.py = kRobustBox.bottom() - DrawContext::truncated(kPlotHeight * (p.y - o.y_min) / (o.y_max - o.y_min));
+    p.px = kRobustBox.left() +
+           DrawContext::truncated(kPlotWidth * (p.x - o.x_min) / (o.x_max - o.x_min));
+    p.py = kRobustBox.bottom() -
+           DrawContext::truncated(kPlotHeight * (p.y - o.y_min) / (o.y_max - o.y_min));
   }
   return draw_map(wb);
 }
@@ -70,8 +72,8 @@ void draw_robustness_diagram(const Workbench& wb, DrawContext& dc) {
     if (o.draw_points == 1) dc.circle(p.px, p.py);
   }
   draw_plot_grid(dc, kRobustBox,
-                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label),
-                  static_cast<float>(o.y_label), o.x_min, o.x_max, o.y_min, o.y_max});
+                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label), static_cast<float>(o.y_label),
+                  o.x_min, o.x_max, o.y_min, o.y_max});
 }
 
 }  // namespace vemo

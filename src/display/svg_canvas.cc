@@ -32,9 +32,7 @@ std::string num(int v) { return std::to_string(v); }
 
 }  // namespace
 
-std::string svg_color(Rgb c) {
-  return "rgb(" + num(c.r) + "," + num(c.g) + "," + num(c.b) + ")";
-}
+std::string svg_color(Rgb c) { return "rgb(" + num(c.r) + "," + num(c.g) + "," + num(c.b) + ")"; }
 
 SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {}
 
@@ -52,8 +50,8 @@ void SvgCanvas::set_font(const std::string& face, int height) {
 void SvgCanvas::set_text_color(Rgb color) { text_color_ = color; }
 
 std::string SvgCanvas::stroke() const {
-  std::string s = " stroke=\"" + svg_color(pen_color_) + "\" stroke-width=\"" + num(pen_width_) +
-                  "\"";
+  std::string s =
+      " stroke=\"" + svg_color(pen_color_) + "\" stroke-width=\"" + num(pen_width_) + "\"";
   if (pen_style_ == PenStyle::kDotted) s += " stroke-dasharray=\"1,2\"";
   return s;
 }
@@ -79,9 +77,9 @@ void SvgCanvas::line_to(int x, int y) {
 void SvgCanvas::ellipse(int left, int top, int right, int bottom) {
   const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
   const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
-  body_ += "<ellipse cx=\"" + std::to_string(cx) + "\" cy=\"" + std::to_string(cy) +
-           "\" rx=\"" + std::to_string(rx) + "\" ry=\"" + std::to_string(ry) +
-           "\" fill=\"none\"" + stroke() + "/>\n";
+  body_ += "<ellipse cx=\"" + std::to_string(cx) + "\" cy=\"" + std::to_string(cy) + "\" rx=\"" +
+           std::to_string(rx) + "\" ry=\"" + std::to_string(ry) + "\" fill=\"none\"" + stroke() +
+           "/>\n";
 }
 
 void SvgCanvas::pixel(int x, int y, Rgb color) {
@@ -91,9 +89,9 @@ void SvgCanvas::pixel(int x, int y, Rgb color) {
 
 std::string SvgCanvas::document() const {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-         "width=\"" + num(width_) + "\" height=\"" + num(height_) + "\" viewBox=\"0 0 " +
-         num(width_) + " " + num(height_) + "\" style=\"background:white\">\n" + body_ +
-         "</svg>\n";
+         "width=\"" +
+         num(width_) + "\" height=\"" + num(height_) + "\" viewBox=\"0 0 " + num(width_) + " " +
+         num(height_) + "\" style=\"background:white\">\n" + body_ + "</svg>\n";
 }
 
 }  // namespace vemo

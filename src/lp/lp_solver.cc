@@ -259,13 +259,14 @@ int LpSolver::lp_solve() {
 
 void LpSolver::append_ranging_report() {
   if (log_ == nullptr || glp_get_num_rows(prob_) == 0 || !glp_bf_exists(prob_)) return;
-  const std::filesystem::path report = std::filesystem::temp_directory_path() /
-                                       ("vemo-ranges-" + std::to_string(getpid()) + ".txt");
+  const std::filesystem::path report =
+      std::filesystem::temp_directory_path() / ("vemo-ranges-" + std::to_string(getpid()) + ".txt");
   if (glp_print_ranges(prob_, 0, nullptr, 0, report.c_str()) == 0) {
     if (std::FILE* in = std::fopen(report.c_str(), "r")) {
       char buffer[4096];
       size_t got;
-      while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) std::fwrite(buffer, 1, got, log_);
+      while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        std::fwrite(buffer, 1, got, log_);
       std::fclose(in);
     }
   }
@@ -312,7 +313,9 @@ void LpSolver::lp_get_row_range(int row, float& decrease, float& increase) const
   if (glp_get_row_stat(prob_, k) == GLP_BS) {
     // An inactive constraint: the right-hand side may move freely up to the row's activity.
     const double activity = glp_get_row_prim(prob_, k);
-    decrease = type == GLP_UP ? range_side(activity, rhs) : type == GLP_LO ? -kUnlimitedRange : 0.0f;
+    decrease = type == GLP_UP   ? range_side(activity, rhs)
+               : type == GLP_LO ? -kUnlimitedRange
+                                : 0.0f;
     increase = type == GLP_LO ? range_side(activity, rhs) : type == GLP_UP ? kUnlimitedRange : 0.0f;
     return;
   }

@@ -83,7 +83,7 @@ class LpSolver {
   glp_prob* prob_ = nullptr;
   std::FILE* log_ = nullptr;
   int ranging_ = 0;
-  int num_rows_ = 0;  // the objective row included
+  int num_rows_ = 0;                   // the objective row included
   std::vector<double> lower_, upper_;  // column bounds, +-HUGE_VAL where unbounded
   int solves_ = 0;
   bool optimal_ = false;  // the last solve was optimal and nothing changed since

@@ -48,8 +48,7 @@ void print_dual(Workbench& wb) {
   }
   std::fprintf(out.get(), "\n\nReduced Costs\n");
   for (int j = 1; j <= m.num_of_reactions; ++j) {
-    std::fprintf(out.get(), "%12s %10.8f \n", m.reaction_names[j].c_str(),
-                 wide(m.reduced_cost[j]));
+    std::fprintf(out.get(), "%12s %10.8f \n", m.reaction_names[j].c_str(), wide(m.reduced_cost[j]));
   }
   std::fprintf(out.get(), "end");
   finish_writing(wb, std::move(out), wb.settings.dual_file);

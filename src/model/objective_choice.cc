@@ -38,8 +38,8 @@ void install_objective(Workbench& wb) {
   if (m.objective_choice == kFileObjective) return;
 
   for (int j = 1; j <= m.num_of_reactions; ++j) m.stoich_matrix.set(1, j, 0.0f);
-  const bool known = m.objective_choice >= 0 &&
-                     m.objective_choice < static_cast<int>(kObjectiveOptions.size());
+  const bool known =
+      m.objective_choice >= 0 && m.objective_choice < static_cast<int>(kObjectiveOptions.size());
   const std::string target = known ? kObjectiveOptions[m.objective_choice].reaction : "";
   if (!open_as_objective(m, target) && open_as_objective(m, "Growth")) {
     m.objective_choice = kFileObjective;

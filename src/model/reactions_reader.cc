@@ -59,7 +59,8 @@ class ReactionsReader {
   // counts as 0.
   bool word_value(const std::string& word, float& value) {
     const ParsedNumber n = parse_leading_number(word);
-    if (n.status == NumberStatus::kOutOfRange) return fail("the number " + word + " is out of range");
+    if (n.status == NumberStatus::kOutOfRange)
+      return fail("the number " + word + " is out of range");
     value = n.status == NumberStatus::kNumber ? n.value : 0.0f;
     return true;
   }
@@ -67,7 +68,8 @@ class ReactionsReader {
   // A position that must hold a number (right-hand side, objective coefficient, upper bound).
   bool number_value(const std::string& token, const std::string& what, float& value) {
     const ParsedNumber n = parse_leading_number(token);
-    if (n.status == NumberStatus::kOutOfRange) return fail("the number " + token + " is out of range");
+    if (n.status == NumberStatus::kOutOfRange)
+      return fail("the number " + token + " is out of range");
     if (n.status != NumberStatus::kNumber || !n.whole_token) {
       return fail("'" + token + "' is not a number (" + what + ")");
     }

@@ -33,8 +33,8 @@ std::optional<std::string> assign_integer(const SettingField& f, std::string_vie
   std::string_view digits = value;
   if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
   const auto [ptr, ec] = std::from_chars(digits.data(), end, parsed);
-  const std::string range_message = "Please enter an integer between " + range_text(f.min) +
-                                    " and " + range_text(f.max) + ".";
+  const std::string range_message =
+      "Please enter an integer between " + range_text(f.min) + " and " + range_text(f.max) + ".";
   if (value.empty() || ptr != end) return "Please enter an integer.";
   if (ec == std::errc::result_out_of_range || parsed < f.min || parsed > f.max) {
     return range_message;
@@ -51,8 +51,7 @@ std::optional<std::string> assign_number(const SettingField& f, std::string_view
     return "Please enter a number.";
   }
   if (parsed.status == NumberStatus::kOutOfRange || parsed.value < f.min || parsed.value > f.max) {
-    return "Please enter a number between " + range_text(f.min) + " and " + range_text(f.max) +
-           ".";
+    return "Please enter a number between " + range_text(f.min) + " and " + range_text(f.max) + ".";
   }
   *f.number = parsed.value;
   return std::nullopt;
@@ -83,8 +82,7 @@ SettingField SettingField::integer_field(std::string name, int* target, int min,
   return f;
 }
 
-SettingField SettingField::number_field(std::string name, float* target, double min,
-                                        double max) {
+SettingField SettingField::number_field(std::string name, float* target, double min, double max) {
   SettingField f;
   f.name = std::move(name);
   f.kind = Kind::kNumber;
@@ -141,7 +139,8 @@ void add_model_fields(Workbench& wb, std::vector<SettingField>& fields) {
   for (const auto& [name, target] : texts) fields.push_back(SettingField::text_field(name, target));
   fields.push_back(SettingField::text_field("phase_z_flux", &s.phase_z_flux, kMaxNameLength));
   fields.push_back(SettingField::integer_field("do_ranging", &wb.model.do_ranging, 0, 1));
-  fields.push_back(SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
+  fields.push_back(
+      SettingField::integer_field("objective_choice", &wb.model.objective_choice, 0, 16));
   fields.push_back(SettingField::integer_field("precursors_only", &wb.precursors_only, 0, 1));
   fields.push_back(SettingField::integer_field("color_fluxes", &wb.color_fluxes, 0, 1));
   fields.push_back(SettingField::integer_field("color_metabolites", &wb.color_metabolites, 0, 1));
@@ -215,8 +214,8 @@ void add_plot_fields(Workbench& wb, std::vector<SettingField>& fields) {
   fields.push_back(F::integer_field("isocline_plot.y_label", &i.y_label, 1, kAnyInteger));
   for (auto [name, target] : {std::pair{"x_min", &i.x_min}, std::pair{"x_max", &i.x_max},
                               std::pair{"y_min", &i.y_min}, std::pair{"y_max", &i.y_max}}) {
-    fields.push_back(F::integer_field(std::string("isocline_plot.") + name, target, -kAnyInteger,
-                                      kAnyInteger));
+    fields.push_back(
+        F::integer_field(std::string("isocline_plot.") + name, target, -kAnyInteger, kAnyInteger));
   }
   for (int k = 1; k <= 6; ++k) {
     fields.push_back(F::any_number_field("isocline_plot.region_lower[" + std::to_string(k) + "]",

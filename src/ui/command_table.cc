@@ -31,8 +31,8 @@ constexpr std::array kCommands = {
     CommandEntry{kAnalysis, nullptr, "Read encrypted St. Mat.", kCmdReadEncrypted,
                  "Read the stoichiometric matrix into memory", "", kFrame},
     separator(kAnalysis),
-    CommandEntry{kAnalysis, nullptr, "Read Data", kCmdReadData,
-                 "Read in the Stoichiometric Matrix", "", kFrame},
+    CommandEntry{kAnalysis, nullptr, "Read Data", kCmdReadData, "Read in the Stoichiometric Matrix",
+                 "", kFrame},
     CommandEntry{kAnalysis, nullptr, "Make Conditioned Matrix", kCmdConditionedMatrix, "", "",
                  kFrame},
     separator(kAnalysis),
@@ -65,8 +65,8 @@ constexpr std::array kCommands = {
     CommandEntry{kAnalysis, nullptr, "Read P", kCmdReadP, "", "", kFrame},
     CommandEntry{kComparison, nullptr, "Options ...", kCmdComparisonOptions, "", "", kFrame},
     separator(kComparison),
-    CommandEntry{kComparison, nullptr, "&Do Comparison", kCmdDoComparison, "Do the comparison",
-                 "", kFrame},
+    CommandEntry{kComparison, nullptr, "&Do Comparison", kCmdDoComparison, "Do the comparison", "",
+                 kFrame},
     CommandEntry{kDeletion, nullptr, "Single Deletion", kCmdSingleDeletion,
                  "Run the deletion study", "", kFrame},
     CommandEntry{kDeletion, nullptr, "Double Deletion", kCmdDoubleDeletion,
@@ -125,10 +125,20 @@ constexpr std::array kCommands = {
                  "Display program information, version number and copyright", "About", kApp},
 };
 
-constexpr std::array<int, 14> kToolbar = {kCmdReadOptimize, kCmdDrawMap, 0, kCmdObjective,
-                                 kCmdSelectFiles, kCmdDisplayOptions, 0, kCmdPrintPrimal,
-                                 kCmdPrintDual, 0, kCmdViewPrimal, kCmdViewDual,
-                                 kCmdViewReactions, kCmdViewBounds};
+constexpr std::array<int, 14> kToolbar = {kCmdReadOptimize,
+                                          kCmdDrawMap,
+                                          0,
+                                          kCmdObjective,
+                                          kCmdSelectFiles,
+                                          kCmdDisplayOptions,
+                                          0,
+                                          kCmdPrintPrimal,
+                                          kCmdPrintDual,
+                                          0,
+                                          kCmdViewPrimal,
+                                          kCmdViewDual,
+                                          kCmdViewReactions,
+                                          kCmdViewBounds};
 
 }  // namespace
 

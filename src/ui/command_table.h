@@ -67,8 +67,8 @@ struct CommandEntry {
   const char* submenu;  // a popup inside it, or nullptr
   const char* text;     // nullptr for a separator
   int number;
-  const char* prompt;   // status-bar text; "" for none
-  const char* tip;      // toolbar tool tip; "" for none
+  const char* prompt;  // status-bar text; "" for none
+  const char* tip;     // toolbar tool tip; "" for none
   CommandTarget target;
 };
 

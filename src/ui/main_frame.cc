@@ -10,10 +10,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "analyses/detailed_deletion.h"
-#include "analyses/double_deletion.h"
 #include "analyses/conditioned_matrix.h"
 #include "analyses/connectivity.h"
+#include "analyses/detailed_deletion.h"
+#include "analyses/double_deletion.h"
 #include "analyses/isoclines.h"
 #include "analyses/network_comparison.h"
 #include "analyses/obscured_matrix.h"
@@ -112,27 +112,34 @@ void CMainFrame::register_frame_commands() {
   };
 
   const Settings& s = wb_.settings;
-  add_viewer(kCmdViewReactions, [&s] { return s.reactions_file; }, false);
-  add_viewer(kCmdViewMapper, [&s] { return s.mapper_file; }, false);
-  add_viewer(kCmdViewDeletionInput, [&s] { return s.deletion_input_file; }, false);
-  add_viewer(kCmdViewBounds, [] { return std::string(kBoundsFile); }, false);
-  add_viewer(kCmdViewPrimal, [&s] { return s.primal_file; }, false);
-  add_viewer(kCmdViewDual, [&s] { return s.dual_file; }, false);
-  add_viewer(kCmdViewSingleDeletion, [&s] { return s.single_deletion_file; }, false);
-  add_viewer(kCmdViewPhasePlane, [&s] { return s.phase_file; }, true);
+  add_viewer(
+      kCmdViewReactions, [&s] { return s.reactions_file; }, false);
+  add_viewer(
+      kCmdViewMapper, [&s] { return s.mapper_file; }, false);
+  add_viewer(
+      kCmdViewDeletionInput, [&s] { return s.deletion_input_file; }, false);
+  add_viewer(
+      kCmdViewBounds, [] { return std::string(kBoundsFile); }, false);
+  add_viewer(
+      kCmdViewPrimal, [&s] { return s.primal_file; }, false);
+  add_viewer(
+      kCmdViewDual, [&s] { return s.dual_file; }, false);
+  add_viewer(
+      kCmdViewSingleDeletion, [&s] { return s.single_deletion_file; }, false);
+  add_viewer(
+      kCmdViewPhasePlane, [&s] { return s.phase_file; }, true);
 }
 
-void CMainFrame::add_viewer(int number, std::function<std::string()> file_name,
-                            bool spreadsheet) {
+void CMainFrame::add_viewer(int number, std::function<std::string()> file_name, bool spreadsheet) {
   frame_commands_[number] = [this, file_name, spreadsheet] {
-    const std::string& path = spreadsheet ? viewer_paths.spreadsheet_viewer_path
-                                          : viewer_paths.text_viewer_path;
+    const std::string& path =
+        spreadsheet ? viewer_paths.spreadsheet_viewer_path : viewer_paths.text_viewer_path;
     const std::string command_line = viewer_command(path, file_name());
     // The viewer's fate is its own; a program that cannot be started is only noted in the
     // status bar, so the user is not left wondering.
     if (!start_viewer(command_line, viewer_launcher)) {
-      statusBar()->showMessage(QString("Could not start: %1").arg(QString::fromStdString(command_line)),
-                               5000);
+      statusBar()->showMessage(
+          QString("Could not start: %1").arg(QString::fromStdString(command_line)), 5000);
     }
   };
 }
@@ -185,9 +192,8 @@ void CMainFrame::build_menus() {
       return h->has_handler(entry.number);
     });
     action->setEnabled(handled);
-    connect(action, &QAction::triggered, this, [this, number = entry.number] {
-      route_command(number);
-    });
+    connect(action, &QAction::triggered, this,
+            [this, number = entry.number] { route_command(number); });
     actions_[entry.number] = action;
   }
   for (auto& [title, menu] : menus) {

@@ -25,9 +25,9 @@ void lay_out_single_field(QDialog* dialog, const QString& label, QLineEdit* edit
 
 CScaleDlg::CScaleDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Scale"), wb_(wb), scale_(wb.map_scale == 0.0f ? 1.0f : wb.map_scale) {
-  lay_out_single_field(this, "Scale Size:",
-                       bind_edit(SettingField::number_field("scale", &scale_, 0.2, 2.0)),
-                       make_ok_cancel());
+  lay_out_single_field(
+      this, "Scale Size:", bind_edit(SettingField::number_field("scale", &scale_, 0.2, 2.0)),
+      make_ok_cancel());
 }
 
 void CScaleDlg::accept() {
@@ -36,9 +36,11 @@ void CScaleDlg::accept() {
 }
 
 CFontSizeDlg::CFontSizeDlg(QWidget* parent, Workbench& wb)
-    : CFieldDialog(parent, "Font Size"), wb_(wb), size_(wb.map_font_size == 0 ? 11 : wb.map_font_size) {
-  lay_out_single_field(this, "Font Size:",
-                       bind_edit(SettingField::integer_field("size", &size_, 1, 28)),
+    : CFieldDialog(parent, "Font Size"),
+      wb_(wb),
+      size_(wb.map_font_size == 0 ? 11 : wb.map_font_size) {
+  lay_out_single_field(this,
+                       "Font Size:", bind_edit(SettingField::integer_field("size", &size_, 1, 28)),
                        make_ok_cancel());
 }
 

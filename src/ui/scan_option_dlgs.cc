@@ -41,24 +41,21 @@ CPhasePlotParametersDlg::CPhasePlotParametersDlg(QWidget* parent, Workbench& wb)
   PhasePlaneSettings& p = wb.phase;
   Settings& n = wb.settings;
   const auto bind = [this](const SettingField& f) { return bind_edit(f); };
-  QFormLayout* ranges = form_of(
-                                {{"Initial X Value", F::any_number_field("", &p.initial_x)},
+  QFormLayout* ranges = form_of({{"Initial X Value", F::any_number_field("", &p.initial_x)},
                                  {"Final X Value", F::any_number_field("", &p.final_x)},
                                  {"Initial Y Value", F::any_number_field("", &p.initial_y)},
                                  {"Final Y Value", F::any_number_field("", &p.final_y)},
                                  {"X-Value Step Size", F::number_field("", &p.x_step, 0, 20)},
                                  {"Sensitivity", F::number_field("", &p.sensitivity, 0.0001, 1)}},
                                 bind);
-  QFormLayout* names = form_of(
-                               {{"X-axis Flux", F::text_field("", &n.phase_x_flux)},
+  QFormLayout* names = form_of({{"X-axis Flux", F::text_field("", &n.phase_x_flux)},
                                 {"Y-axis Flux", F::text_field("", &n.phase_y_flux)},
                                 {"X-axis Metabolite", F::text_field("", &n.phase_x_metabolite)},
                                 {"Y-axis Metabolite", F::text_field("", &n.phase_y_metabolite)}},
                                bind);
   names->addRow(bind_check("Use Metabolite Data", &p.use_metabolite_data));
   names->addRow(bind_check("Filter Data", &p.filter_data));
-  QFormLayout* third = form_of(
-                               {{"z-axis Flux", F::text_field("", &n.phase_z_flux, kMaxNameLength)},
+  QFormLayout* third = form_of({{"z-axis Flux", F::text_field("", &n.phase_z_flux, kMaxNameLength)},
                                 {"Z initial", F::number_field("", &p.z_initial, 0, 1000)},
                                 {"Z step", F::number_field("", &p.z_step, 0.1, 100)},
                                 {"Z final", F::number_field("", &p.z_final, 0, 1000)}},
@@ -82,8 +79,7 @@ CIsoclineOptionsDlg::CIsoclineOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Isocline Options") {
   IsoclineSettings& i = wb.isocline;
   Settings& n = wb.settings;
-  QFormLayout* form = form_of(
-                              {{"Initial X Value", F::any_number_field("", &i.initial_x)},
+  QFormLayout* form = form_of({{"Initial X Value", F::any_number_field("", &i.initial_x)},
                                {"Final X Value", F::any_number_field("", &i.final_x)},
                                {"Initial Y Value", F::any_number_field("", &i.initial_y)},
                                {"Final Y Value", F::any_number_field("", &i.final_y)},
@@ -102,8 +98,7 @@ CRobustnessParamsDlg::CRobustnessParamsDlg(QWidget* parent, Workbench& wb)
   RobustnessSettings& r = wb.robust;
   Settings& n = wb.settings;
   QFormLayout* form =
-      form_of(
-              {{"Short Name for enzyme to control 1:", F::text_field("", &n.robust_enzyme_1)},
+      form_of({{"Short Name for enzyme to control 1:", F::text_field("", &n.robust_enzyme_1)},
                {"Short Name for enzyme to control 2:", F::text_field("", &n.robust_enzyme_2)},
                {"Short Name for enzyme to control 3:", F::text_field("", &n.robust_enzyme_3)},
                {"Low Value:", F::number_field("", &r.low_value, 0, 1000)},

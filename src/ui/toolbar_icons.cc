@@ -21,8 +21,8 @@ const QColor kPaper(255, 255, 240);
 void paper(QPainter& p) {
   p.setPen(kInk);
   p.setBrush(kPaper);
-  p.drawPolygon(QPolygon({QPoint(2, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 14),
-                          QPoint(2, 14)}));
+  p.drawPolygon(
+      QPolygon({QPoint(2, 0), QPoint(10, 0), QPoint(13, 3), QPoint(13, 14), QPoint(2, 14)}));
   p.drawLine(10, 0, 10, 3);
   p.drawLine(10, 3, 13, 3);
 }

@@ -10,8 +10,8 @@
 #include "display/robustness_diagram.h"
 #include "ui/command_table.h"
 #include "ui/map_option_dlgs.h"
-#include "ui/plot_option_dlgs.h"
 #include "ui/painter_canvas.h"
+#include "ui/plot_option_dlgs.h"
 
 namespace vemo {
 

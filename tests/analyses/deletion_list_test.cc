@@ -9,9 +9,9 @@ namespace {
 
 TEST(GeneKeyTest, RemovesATrailingRThenUpToTwoDigits) {
   const std::pair<const char*, const char*> cases[] = {
-      {"TKTA1R", "TKTA"}, {"TKTA", "TKTA"},     {"GLCxt12", "GLCxt"}, {"TKTA1R2", "TKTA1R"},
-      {"abcr", "abcr"},   {"R1", "R"},          {"12R", ""},          {"R", ""},
-      {"", ""},           {"ABC123", "ABC1"},   {"PGIR", "PGI"},
+      {"TKTA1R", "TKTA"}, {"TKTA", "TKTA"},   {"GLCxt12", "GLCxt"}, {"TKTA1R2", "TKTA1R"},
+      {"abcr", "abcr"},   {"R1", "R"},        {"12R", ""},          {"R", ""},
+      {"", ""},           {"ABC123", "ABC1"}, {"PGIR", "PGI"},
   };
   for (const auto& [name, key] : cases) EXPECT_EQ(make_gene_key(name), key) << name;
 }
@@ -39,15 +39,16 @@ class DeletionListTest : public ::testing::Test {
 };
 
 TEST_F(DeletionListTest, ReadsGroupsOfNamesUpTo999) {
-  ASSERT_TRUE(read("1 TKTA1\n2 TKTB1 TKTB2R 0\n0x2 A1 B 017 C1 C2 C3 C4 C5 C6 C7 C8 C9 C10 C11 "
-                   "C12 C13 C14 C15 999 ignored after the end"));
+  ASSERT_TRUE(
+      read("1 TKTA1\n2 TKTB1 TKTB2R 0\n0x2 A1 B 017 C1 C2 C3 C4 C5 C6 C7 C8 C9 C10 C11 "
+           "C12 C13 C14 C15 999 ignored after the end"));
   ASSERT_EQ(wb.num_of_genes, 5);
   ASSERT_EQ(entries.size(), 6u);
   EXPECT_EQ(entries[1].names, std::vector<std::string>{"TKTA"});
   EXPECT_EQ(entries[2].names, (std::vector<std::string>{"TKTB", "TKTB"}));
   EXPECT_TRUE(entries[3].names.empty());
   EXPECT_EQ(entries[4].names, (std::vector<std::string>{"A", "B"}));  // 0x2: hexadecimal
-  EXPECT_EQ(entries[5].names.size(), 15u);                           // 017: octal, past 11
+  EXPECT_EQ(entries[5].names.size(), 15u);                            // 017: octal, past 11
 }
 
 TEST_F(DeletionListTest, OnlyTheEndMarker) {

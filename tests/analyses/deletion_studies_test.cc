@@ -173,9 +173,9 @@ TEST(DeletionClassifyTest, StrictThresholdsInDoublePrecision) {
     results.push_back({{1, 0, 0}, 1, 4, g});
   }
   const DeletionCounts c = classify(results, 20.0f);  // 0.95 * 20 is exactly 19
-  EXPECT_EQ(c.lethal, 3);     // 1e-8 as a float lies just below 1e-8
-  EXPECT_EQ(c.retarding, 2);  // 2e-8 and 18.9
-  EXPECT_EQ(c.redundant, 1);  // 19 is neither
+  EXPECT_EQ(c.lethal, 3);                             // 1e-8 as a float lies just below 1e-8
+  EXPECT_EQ(c.retarding, 2);                          // 2e-8 and 18.9
+  EXPECT_EQ(c.redundant, 1);                          // 19 is neither
 }
 
 // On the default network every growth of the study must be the optimum of the network with
@@ -188,8 +188,8 @@ TEST(DefaultNetworkDeletionTest, GrowthsAreTheOptimaOfTheDeletedNetworks) {
   Workbench wb;
   single_deletion(wb);
   const std::string report = test::read_file("SingleDeletion.out");
-  for (const char* gene : {"PGI", "PFKA", "TKTA", "TKTB", "GLTA", "SDHA", "PPC", "ATPS", "CYOA",
-                           "ACEE"}) {
+  for (const char* gene :
+       {"PGI", "PFKA", "TKTA", "TKTB", "GLTA", "SDHA", "PPC", "ATPS", "CYOA", "ACEE"}) {
     NetworkModel m = wb.model;
     for (int j = 1; j <= m.num_of_reactions; ++j) {
       if (make_gene_key(m.reaction_names[j]) != gene) continue;

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 
 #include "analyses/precursor_drains.h"
 #include "lp/build_lp.h"
 #include "lp/lp_solver.h"
-#include "model/reactions_reader.h"
 #include "lp/optimize.h"
+#include "model/reactions_reader.h"
 #include "support/test_support.h"
 
 namespace vemo {
@@ -24,14 +24,16 @@ const std::string kCapacityHeader =
     " NADH  NADPH ALA  ARG  ASP  ASN  CYS  GLU  GLN GLY  HIS  ILE  LEU  LYS  MET PHE  PRO  SE"
     "R  THR  TRP  TYR VAL  PEPTIDO  LPS  PS  PE  CL PG  DATP  DGTP  DCTP  DTTP  GTP CTP  UTP "
     " GLYCOGEN  MTHF  NAD  NADH NADP  NADPH  UDPG  COA  ACCOA SUCCOA  FAD  SPMD  PTRC ATP  AD"
-    "P  AMP " "\n";
+    "P  AMP "
+    "\n";
 const std::string kPriceHeader =
     "Gene_Deletion Growth G6P sp F6P sp R5P sp E4P sp T3P1 sp 3PG sp PEP sp PYR sp ACCOA sp A"
     "KG sp SUCCOA sp OA sp ATP sp NADH sp NADPH sp ALA sp ARG sp ASP sp ASN sp CYS sp GLU sp "
     "GLN sp GLY sp HIS sp ILE sp LEU sp LYS sp MET sp PHE sp PRO sp SER sp THR sp TRP sp TYR "
     "sp VAL sp PEPTIDO sp LPS sp PS sp PE sp CL sp PG sp DATP sp DGTP sp DCTP sp DTTP sp GTP "
     "sp CTP sp UTP sp GLYCOGEN sp MTHF sp NAD sp NADH sp NADP sp NADPH sp UDPG sp COA sp ACCO"
-    "A sp SUCCOA sp FAD sp SPMD sp PTRC sp ATP sp ADP sp AMP sp " "\n";
+    "A sp SUCCOA sp FAD sp SPMD sp PTRC sp ATP sp ADP sp AMP sp "
+    "\n";
 const std::string kScaledHeader =
     "Gene_Deletion G6P_sp Scaled_sp F6P_sp Scaled_sp R5P_sp Scaled_sp E4P_sp Scaled_sp T3P1_s"
     "p Scaled_sp 3PG_sp Scaled_sp PEP_sp Scaled_sp PYR_sp Scaled_sp ACCOA_sp Scaled_sp AKG_sp"
@@ -45,7 +47,8 @@ const std::string kScaledHeader =
     "TP_sp Scaled_sp CTP_sp Scaled_sp UTP_sp Scaled_sp GLYCOGEN_sp Scaled_sp MTHF_sp Scaled_s"
     "p NAD_sp Scaled_sp NADH_sp Scaled_sp NADP_sp Scaled_sp NADPH_sp Scaled_sp UDPG_sp Scaled"
     "_sp COA_sp Scaled_sp ACCOA_sp Scaled_sp SUCCOA_sp Scaled_sp FAD_sp Scaled_sp SPMD_sp Sca"
-    "led_sp PTRC_sp Scaled_sp ATP_sp Scaled_sp ADP_sp Scaled_sp AMP_sp Scaled_sp " "\n";
+    "led_sp PTRC_sp Scaled_sp ATP_sp Scaled_sp ADP_sp Scaled_sp AMP_sp Scaled_sp "
+    "\n";
 
 // Glucose (at most 10) becomes G6P, then F6P through PGI (1:1) or ALT (2:1), then PYR and NADH
 // through PFK, then ACCOA, which growth needs. NOX gives NAD back; OA is used but never made.
@@ -221,11 +224,21 @@ TEST(DefaultNetworkCapacityTest, CentralPrecursorCapacitiesAreTrueMaxima) {
   read_data(fresh);
   const NetworkModel& m = fresh.model;
   const std::pair<const char*, std::vector<std::pair<const char*, float>>> drains[] = {
-      {"G6P", {}},     {"F6P", {}},  {"R5P", {}},  {"E4P", {}},
-      {"T3P1", {}},    {"3PG", {}},  {"PEP", {}},  {"PYR", {}},
-      {"ACCOA", {{"COA", 1.0f}}},   {"AKG", {}},  {"SUCCOA", {{"COA", 1.0f}}},
-      {"OA", {}},      {"ATP", {{"ADP", 1.0f}, {"PI", 1.0f}}},
-      {"NADH", {{"NAD", 1.0f}}},    {"NADPH", {{"NADP", 1.0f}}}};
+      {"G6P", {}},
+      {"F6P", {}},
+      {"R5P", {}},
+      {"E4P", {}},
+      {"T3P1", {}},
+      {"3PG", {}},
+      {"PEP", {}},
+      {"PYR", {}},
+      {"ACCOA", {{"COA", 1.0f}}},
+      {"AKG", {}},
+      {"SUCCOA", {{"COA", 1.0f}}},
+      {"OA", {}},
+      {"ATP", {{"ADP", 1.0f}, {"PI", 1.0f}}},
+      {"NADH", {{"NAD", 1.0f}}},
+      {"NADPH", {{"NADP", 1.0f}}}};
   for (size_t p = 0; p < std::size(drains); ++p) {
     LpSolver lp;
     build_lp(m, lp, -1);

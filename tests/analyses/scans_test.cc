@@ -57,8 +57,8 @@ TEST_F(ScanTest, IsoclineGridIsSortedByGrowthWithTiesInScanOrder) {
             "ATP-(ADP+PI) Acetate_DR Lactate_DR Succ_DR Eth_DR Formate_DR O2in O2out\n");
   const auto rows = numbers_after(report, 2);
   // (x, y, growth, GLCxt price, O2xt price): x = 0 is infeasible and left out.
-  const double expected[][5] = {{1, 0, 0, 0, -1},    {2, 0, 0, 0, -1},  {1, 1, 0.5, -1, 0},
-                                {1, 2, 0.5, -1, 0},  {2, 1, 1, 0, -1},  {2, 2, 1.5, -1, 0}};
+  const double expected[][5] = {{1, 0, 0, 0, -1},   {2, 0, 0, 0, -1}, {1, 1, 0.5, -1, 0},
+                                {1, 2, 0.5, -1, 0}, {2, 1, 1, 0, -1}, {2, 2, 1.5, -1, 0}};
   ASSERT_EQ(rows.size(), std::size(expected));
   for (size_t k = 0; k < rows.size(); ++k) {
     ASSERT_EQ(rows[k].size(), 19u);
@@ -153,10 +153,11 @@ TEST_F(ScanTest, PhasePlaneWithMetabolitesRecordsPhaseBordersAndRanges) {
 }
 
 TEST_F(ScanTest, ThreeDimensionalRunWritesTriplesForEveryLevel) {
-  test::write_file("path.stm",
-                   "1 GLCxt 0 GLCxtI  1 O2xt 0 O2xtI  1 SUCCxt 0 SUCCxtI  -1 GLCxt -1 O2xt 0 Growth "
-                   "-1 SUCCxt 0 Growth2  -1 GLCxt 0 MAINT  -1 O2xt 0 O2xtO  0 end  end E 0 "
-                   "max 1 Growth 1 Growth2 0 end  0.5 MAINT 1000  0 end 0");
+  test::write_file(
+      "path.stm",
+      "1 GLCxt 0 GLCxtI  1 O2xt 0 O2xtI  1 SUCCxt 0 SUCCxtI  -1 GLCxt -1 O2xt 0 Growth "
+      "-1 SUCCxt 0 Growth2  -1 GLCxt 0 MAINT  -1 O2xt 0 O2xtO  0 end  end E 0 "
+      "max 1 Growth 1 Growth2 0 end  0.5 MAINT 1000  0 end 0");
   PhasePlaneSettings& s = wb.phase;
   s.final_x = 2.0f;
   s.final_y = 2.0f;

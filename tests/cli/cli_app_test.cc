@@ -101,11 +101,11 @@ TEST_F(CliAppTest, DrawsTheMapAndRendersTheView) {
 
 TEST_F(CliAppTest, ScansTakeTheirSettingsAndRefuseEndlessOnes) {
   test::write_file("path.stm", test::kToyNetwork);
-  const CliRun r = run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0", "isoclines",
-                        "--set"});
+  const CliRun r =
+      run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0", "isoclines", "--set"});
   EXPECT_EQ(r.status, 2);  // options come before the commands
-  const CliRun ok = run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0",
-                         "--set", "isocline_x_flux=GLCxtI", "isoclines"});
+  const CliRun ok = run({"--set", "isocline.final_x=2", "--set", "isocline.final_y=0", "--set",
+                         "isocline_x_flux=GLCxtI", "isoclines"});
   EXPECT_EQ(ok.status, 0) << ok.err;
   EXPECT_EQ(ok.out, "isoclines: 3 solves, 3 points; wrote Isocline.out\n");
   const CliRun endless = run({"--set", "phase.x_step=0", "phase-plane"});
@@ -119,9 +119,9 @@ TEST_F(CliAppTest, ScansTakeTheirSettingsAndRefuseEndlessOnes) {
 TEST_F(CliAppTest, DiagramsFromTheScans) {
   test::copy_data_file("path.stm");
   test::write_file("mapper.txt", "999");
-  const CliRun r = run({"--set", "robust.automatically=0", "--set", "robust.high_value=50",
-                        "--set", "robust_plot.draw_points=1", "robustness", "draw-robustness",
-                        "render", "view.svg"});
+  const CliRun r =
+      run({"--set", "robust.automatically=0", "--set", "robust.high_value=50", "--set",
+           "robust_plot.draw_points=1", "robustness", "draw-robustness", "render", "view.svg"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("draw-robustness: 101 points\n"), std::string::npos);
   EXPECT_NE(test::read_file("view.svg").find("Robustness Diagram</text>"), std::string::npos);

@@ -21,9 +21,8 @@ bool contains(const Calls& calls, const std::string& call) {
 }
 
 int count_prefix(const Calls& calls, const std::string& prefix) {
-  return static_cast<int>(std::count_if(calls.begin(), calls.end(), [&](const std::string& c) {
-    return c.rfind(prefix, 0) == 0;
-  }));
+  return static_cast<int>(std::count_if(
+      calls.begin(), calls.end(), [&](const std::string& c) { return c.rfind(prefix, 0) == 0; }));
 }
 
 TEST(PlotFrameTest, FrameAxesGridAndLabelsOfThePhasePortrait) {
@@ -34,10 +33,12 @@ TEST(PlotFrameTest, FrameAxesGridAndLabelsOfThePhasePortrait) {
   const Calls& c = canvas.calls;
   // Title, frame and the two axes with their heads.
   const Calls frame = {"font Arial 22", "pen solid 3 0,0,0", "text 2120 20 Phase Portrait Diagram",
-                       "move 2100 10", "line 2100 430", "line 2600 430", "line 2600 10",
-                       "line 2100 10", "pen solid 1 0,0,0", "move 2150 380", "line 2550 380",
-                       "line 2540 390", "move 2550 380", "line 2540 370", "move 2150 380",
-                       "line 2150 50", "line 2160 60", "move 2150 50", "line 2140 60"};
+                       "move 2100 10",  "line 2100 430",     "line 2600 430",
+                       "line 2600 10",  "line 2100 10",      "pen solid 1 0,0,0",
+                       "move 2150 380", "line 2550 380",     "line 2540 390",
+                       "move 2550 380", "line 2540 370",     "move 2150 380",
+                       "line 2150 50",  "line 2160 60",      "move 2150 50",
+                       "line 2140 60"};
   ASSERT_GE(c.size(), frame.size() + 3);
   EXPECT_EQ(c[2], "color 0,0,0");  // after the context's own font and pen
   EXPECT_EQ(Calls(c.begin() + 3, c.begin() + 3 + static_cast<long>(frame.size())), frame);
@@ -195,10 +196,9 @@ TEST_F(DiagramTest, ContinuousPlotPaintsCellsAndTheLegend) {
 }
 
 TEST(GradientColorTest, BlueThroughVioletAndRedToYellow) {
-  const std::pair<int, Rgb> cases[] = {{0, {0, 0, 255}},     {254, {254, 0, 255}},
-                                       {255, {255, 0, 255}}, {509, {255, 0, 1}},
-                                       {510, {255, 1, 0}},   {764, {255, 255, 0}},
-                                       {765, {255, 0, 0}}};
+  const std::pair<int, Rgb> cases[] = {
+      {0, {0, 0, 255}},   {254, {254, 0, 255}}, {255, {255, 0, 255}}, {509, {255, 0, 1}},
+      {510, {255, 1, 0}}, {764, {255, 255, 0}}, {765, {255, 0, 0}}};
   for (const auto& [c, color] : cases) EXPECT_EQ(gradient_color(c), color) << c;
 }
 

@@ -14,9 +14,9 @@ namespace {
 
 TEST(FormatValueTextTest, ThreeDecimalsRoundedHalfUp) {
   const std::pair<float, const char*> cases[] = {
-      {2.5f, "2.500"},   {-0.04f, "-0.040"}, {12.3456f, "12.346"}, {2.9996f, "3.000"},
-      {0.0015f, "0.002"}, {-9.9999f, "-10.000"}, {1000.0f, "1000.000"}, {0.0004f, "0.000"},
-      {1e-07f, "0.000"},
+      {2.5f, "2.500"},       {-0.04f, "-0.040"}, {12.3456f, "12.346"},
+      {2.9996f, "3.000"},    {0.0015f, "0.002"}, {-9.9999f, "-10.000"},
+      {1000.0f, "1000.000"}, {0.0004f, "0.000"}, {1e-07f, "0.000"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(format_value_text(value), text) << value;
 }
@@ -46,9 +46,10 @@ class MapTest : public ::testing::Test {
 };
 
 TEST_F(MapTest, ReadsEveryRecordKind) {
-  ASSERT_TRUE(load("3 120 40 G6P\n5 130 60 130 140 HEX1 140 95 90 95\n"
-                   "1 0x10 010 -3 +4  4  2 1 2 3 4  7 8  3 5 6 ABCDEFGHIJKLMNOPQ "
-                   "5 0 0 10 0 VERYLONGREACTIONNAME 1 2 3 4 999 3 1 1 AFTER"));
+  ASSERT_TRUE(
+      load("3 120 40 G6P\n5 130 60 130 140 HEX1 140 95 90 95\n"
+           "1 0x10 010 -3 +4  4  2 1 2 3 4  7 8  3 5 6 ABCDEFGHIJKLMNOPQ "
+           "5 0 0 10 0 VERYLONGREACTIONNAME 1 2 3 4 999 3 1 1 AFTER"));
   const MapTables& m = wb.map;
   ASSERT_EQ(m.num_of_map_labels, 5);
   ASSERT_EQ(m.num_of_map_arrows, 2);

@@ -64,22 +64,22 @@ TEST_F(ReactionsReaderTest, ReadsTheToyNetworkAndEchoesIt) {
 }
 
 TEST_F(ReactionsReaderTest, DropsALaterReactionOfTheSameName) {
-  const std::string notes = read(
-      "1 A 0 R1  2 B 0 R1  1 C 0 R2 0 end  end E 0  max 0 end  0 end 0");
+  const std::string notes = read("1 A 0 R1  2 B 0 R1  1 C 0 R2 0 end  end E 0  max 0 end  0 end 0");
   EXPECT_EQ(wb.model.num_of_reactions, 2);
   EXPECT_EQ(wb.model.find_row("B"), 0);  // the dropped reaction's metabolites never become rows
   EXPECT_EQ(notes.rfind("R1\n*** multiple enzymes named R1 ***\nR2\n", 0), 0u) << notes;
 }
 
 TEST_F(ReactionsReaderTest, ReactionsSectionCases) {
-  read("1 A 2 A 0 TWICE "                    // the later coefficient replaces the earlier
-       "1 B 0.0000001 C 1 D 0 TINY "          // a coefficient that rounds to 0 ends the list
-       "0.3333333 E 0 ROUND "                 // six decimals
-       "// a comment with 0 end inside // "
-       "1 F x NONNUM "                        // a word that is not a number ends the reaction
-       "-2 G 0 LONGNAME1 "                    // 9 characters: kept whole
-       "-1 H 0 VERYLONGN0 Z "                 // 10 characters: split after 9
-       "// end");
+  read(
+      "1 A 2 A 0 TWICE "             // the later coefficient replaces the earlier
+      "1 B 0.0000001 C 1 D 0 TINY "  // a coefficient that rounds to 0 ends the list
+      "0.3333333 E 0 ROUND "         // six decimals
+      "// a comment with 0 end inside // "
+      "1 F x NONNUM "         // a word that is not a number ends the reaction
+      "-2 G 0 LONGNAME1 "     // 9 characters: kept whole
+      "-1 H 0 VERYLONGN0 Z "  // 10 characters: split after 9
+      "// end");
   const NetworkModel& m = wb.model;
   EXPECT_EQ(coefficient("A", "TWICE"), 2.0f);
   EXPECT_EQ(coefficient("B", "TINY"), 1.0f);
@@ -180,14 +180,13 @@ TEST_P(ObjectiveInstallTest, InstallsTheChosenObjective) {
   EXPECT_EQ(m.lower_bound[pyr], 0.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, ObjectiveInstallTest,
-    ::testing::Values(ObjectiveCase{4, true, true, "OTHER", 4},
-                      ObjectiveCase{1, true, true, "ATPMAX", 1},
-                      ObjectiveCase{1, false, true, "Growth", 4},
-                      ObjectiveCase{0, true, true, "Growth", 0},
-                      ObjectiveCase{0, true, false, "", 0},
-                      ObjectiveCase{13, true, false, "", 13}));
+INSTANTIATE_TEST_SUITE_P(Choices, ObjectiveInstallTest,
+                         ::testing::Values(ObjectiveCase{4, true, true, "OTHER", 4},
+                                           ObjectiveCase{1, true, true, "ATPMAX", 1},
+                                           ObjectiveCase{1, false, true, "Growth", 4},
+                                           ObjectiveCase{0, true, true, "Growth", 0},
+                                           ObjectiveCase{0, true, false, "", 0},
+                                           ObjectiveCase{13, true, false, "", 13}));
 
 // A file the reader cannot take: reading stops with a message, file_abort is set and the echo
 // file says why.
@@ -205,8 +204,7 @@ TEST_P(RefusedFileTest, StopsWithAClearMessage) {
   EXPECT_NE(recorder.messages[0].find(std::string("path.stm: ") + GetParam().reason),
             std::string::npos)
       << recorder.messages[0];
-  EXPECT_NE(notes.find(std::string("*** reading stopped: ") + GetParam().reason),
-            std::string::npos)
+  EXPECT_NE(notes.find(std::string("*** reading stopped: ") + GetParam().reason), std::string::npos)
       << notes;
   EXPECT_NE(notes.find("rxns = "), std::string::npos);
   EXPECT_EQ(wb.model.file_abort, 1);

@@ -28,16 +28,17 @@ TEST_P(AssignSettingTest, ChecksLikeTheDialogs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, AssignSettingTest,
-    ::testing::Values(AssignCase{"objective_choice", "16", nullptr},
-                      AssignCase{"objective_choice", " 0", nullptr},
-                      AssignCase{"objective_choice", "17", "Please enter an integer between 0 and 16."},
-                      AssignCase{"objective_choice", "-1", "Please enter an integer between 0 and 16."},
-                      AssignCase{"objective_choice", "99999999999", "Please enter an integer between 0 and 16."},
-                      AssignCase{"objective_choice", "2.5", "Please enter an integer."},
-                      AssignCase{"objective_choice", "", "Please enter an integer."},
-                      AssignCase{"do_ranging", "2", "Please enter an integer between 0 and 1."},
-                      AssignCase{"reactions_file", "other net.stm", nullptr},
-                      AssignCase{"no_such_field", "1", "unknown setting 'no_such_field'"}));
+    ::testing::Values(
+        AssignCase{"objective_choice", "16", nullptr},
+        AssignCase{"objective_choice", " 0", nullptr},
+        AssignCase{"objective_choice", "17", "Please enter an integer between 0 and 16."},
+        AssignCase{"objective_choice", "-1", "Please enter an integer between 0 and 16."},
+        AssignCase{"objective_choice", "99999999999", "Please enter an integer between 0 and 16."},
+        AssignCase{"objective_choice", "2.5", "Please enter an integer."},
+        AssignCase{"objective_choice", "", "Please enter an integer."},
+        AssignCase{"do_ranging", "2", "Please enter an integer between 0 and 1."},
+        AssignCase{"reactions_file", "other net.stm", nullptr},
+        AssignCase{"no_such_field", "1", "unknown setting 'no_such_field'"}));
 
 TEST(SettingFieldsTest, StoresIntoTheWorkbench) {
   Workbench wb;

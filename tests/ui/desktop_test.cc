@@ -335,8 +335,7 @@ TEST_F(DesktopTest, MapOptionsValidateAndRedraw) {
     EXPECT_EQ(edit->text(), "1");
     edit->setText("2.5");
     when_modal([](QWidget* box) {
-      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(),
-                "Please enter a number between 0.2 and 2.");
+      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(), "Please enter a number between 0.2 and 2.");
       static_cast<QMessageBox*>(box)->accept();
       QWidget* scale = QApplication::activeModalWidget();
       scale->findChild<QLineEdit*>()->setText("1.5");
@@ -377,8 +376,7 @@ TEST_F(DesktopTest, ScanMenusRunTheScansAndTheirOptions) {
     dialog->findChild<QLineEdit*>("Final X Value")->setText("2");
     dialog->findChild<QLineEdit*>("z-axis Flux")->setText("NINECHARS");
     when_modal([](QWidget* box) {
-      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(),
-                "Please enter no more than 8 characters.");
+      EXPECT_EQ(static_cast<QMessageBox*>(box)->text(), "Please enter no more than 8 characters.");
       static_cast<QMessageBox*>(box)->accept();
       QWidget* again = QApplication::activeModalWidget();
       again->findChild<QLineEdit*>("z-axis Flux")->setText("SUCCxtI");
