@@ -238,12 +238,18 @@ std::vector<SettingField> setting_fields(Workbench& wb) {
   return fields;
 }
 
+std::optional<SettingField> find_setting(Workbench& wb, std::string_view name) {
+  for (SettingField& field : setting_fields(wb)) {
+    if (field.name == name) return std::move(field);
+  }
+  return std::nullopt;
+}
+
 std::optional<std::string> assign_setting(Workbench& wb, std::string_view name,
                                           std::string_view value) {
-  for (const SettingField& field : setting_fields(wb)) {
-    if (field.name == name) return assign_field(field, value);
-  }
-  return "unknown setting '" + std::string(name) + "'";
+  const std::optional<SettingField> field = find_setting(wb, name);
+  if (!field) return "unknown setting '" + std::string(name) + "'";
+  return assign_field(*field, value);
 }
 
 }  // namespace vemo

@@ -43,6 +43,9 @@ std::vector<SettingField> setting_fields(Workbench& wb);
 // or nothing on success; the field is left unchanged on failure.
 std::optional<std::string> assign_field(const SettingField& field, std::string_view value);
 
+// The field called name among setting_fields(wb), or nothing.
+std::optional<SettingField> find_setting(Workbench& wb, std::string_view name);
+
 // Finds the field called name among setting_fields(wb) and assigns value; returns the error
 // message, "unknown setting 'NAME'" for a name that is not there.
 std::optional<std::string> assign_setting(Workbench& wb, std::string_view name,

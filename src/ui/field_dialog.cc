@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +32,18 @@ QLineEdit* CFieldDialog::bind_edit(const SettingField& field) {
   auto* edit = new QLineEdit(field_text(field), this);
   edits_.push_back({field, edit});
   return edit;
+}
+
+QFormLayout* CFieldDialog::setting_form(Workbench& wb, const SettingRows& rows,
+                                        const std::string& prefix) {
+  auto* form = new QFormLayout;
+  for (const auto& [label, name] : rows) {
+    // A name missing from the registry is a programming error that every dialog test shows.
+    QLineEdit* edit = bind_edit(find_setting(wb, prefix + name).value());
+    edit->setObjectName(label);
+    form->addRow(label, edit);
+  }
+  return form;
 }
 
 QCheckBox* CFieldDialog::bind_check(const QString& label, int* flag) {

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 #include <QString>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "model/setting_fields.h"
@@ -16,6 +18,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QDialogButtonBox;
+class QFormLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -25,6 +28,9 @@ class CFieldDialog : public QDialog {
   Q_OBJECT
 
  public:
+  // (label, setting name) rows of a form.
+  using SettingRows = std::vector<std::pair<QString, std::string>>;
+
   CFieldDialog(QWidget* parent, const QString& caption);
 
   // Validates every edit field in the order bound; on success stores all fields and closes.
@@ -33,6 +39,11 @@ class CFieldDialog : public QDialog {
  protected:
   // An edit field showing the setting's value.
   QLineEdit* bind_edit(const SettingField& field);
+  // A form of (label, setting name) rows, each an edit field bound to the registered setting
+  // prefix + name, so that a dialog checks exactly the ranges "--set" checks. Each edit is named
+  // after its label.
+  QFormLayout* setting_form(Workbench& wb, const SettingRows& rows,
+                            const std::string& prefix = std::string());
   // A check box showing a 0/1 flag.
   QCheckBox* bind_check(const QString& label, int* flag);
   // A radio group whose value is the position of the checked button in buttons.

@@ -8,37 +8,26 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <limits>
 
 namespace vemo {
 
 namespace {
 
-using F = SettingField;
-constexpr int kAnyInteger = std::numeric_limits<int>::max();
-
-// Adds a labelled edit field bound to field; the edit is named after its label, for tests.
-void add_row(QFormLayout* form, const QString& label, QLineEdit* edit) {
-  edit->setObjectName(label);
-  form->addRow(label, edit);
-}
+// The grid and axis rows every diagram's options share, each under its record's prefix.
+const CFieldDialog::SettingRows kAxisRows = {
+    {"X-axis gridline spacing", "x_grid"}, {"Y-axis gridline spacing", "y_grid"},
+    {"X-label spacing", "x_label"},        {"Y-label spacing", "y_label"},
+    {"X min", "x_min"},                    {"X max", "x_max"},
+    {"Y min", "y_min"},                    {"Y max", "y_max"}};
 
 }  // namespace
 
 CPhasePlotOptionsDlg::CPhasePlotOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Phase Plot Options") {
   PhasePlotOptions& o = wb.phase_plot;
-  auto* form = new QFormLayout;
-  form->addRow(bind_check("Draw Primary Points", &o.draw_primary));
-  form->addRow(bind_check("Draw Secondary Points", &o.draw_secondary));
-  add_row(form, "X-axis gridline spacing", bind_edit(F::number_field("", &o.x_grid, 1, 100)));
-  add_row(form, "Y-axis gridline spacing", bind_edit(F::number_field("", &o.y_grid, 1, 100)));
-  add_row(form, "X-label spacing", bind_edit(F::integer_field("", &o.x_label, 1, 100)));
-  add_row(form, "Y-label spacing", bind_edit(F::integer_field("", &o.y_label, 1, 100)));
-  add_row(form, "X min", bind_edit(F::any_number_field("", &o.x_min)));
-  add_row(form, "X max", bind_edit(F::any_number_field("", &o.x_max)));
-  add_row(form, "Y min", bind_edit(F::any_number_field("", &o.y_min)));
-  add_row(form, "Y max", bind_edit(F::any_number_field("", &o.y_max)));
+  QFormLayout* form = setting_form(wb, kAxisRows, "phase_plot.");
+  form->insertRow(0, bind_check("Draw Primary Points", &o.draw_primary));
+  form->insertRow(1, bind_check("Draw Secondary Points", &o.draw_secondary));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(make_ok_cancel());
@@ -47,15 +36,7 @@ CPhasePlotOptionsDlg::CPhasePlotOptionsDlg(QWidget* parent, Workbench& wb)
 CRobustPlotParametersDlg::CRobustPlotParametersDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Robust Plot Parameters") {
   RobustPlotOptions& o = wb.robust_plot;
-  auto* form = new QFormLayout;
-  add_row(form, "X-axis gridline spacing", bind_edit(F::number_field("", &o.x_grid, 0.05, 100)));
-  add_row(form, "Y-axis gridline spacing", bind_edit(F::number_field("", &o.y_grid, 0.05, 100)));
-  add_row(form, "X-label spacing", bind_edit(F::integer_field("", &o.x_label, 1, kAnyInteger)));
-  add_row(form, "Y-label spacing", bind_edit(F::integer_field("", &o.y_label, 1, kAnyInteger)));
-  add_row(form, "X min", bind_edit(F::any_number_field("", &o.x_min)));
-  add_row(form, "X max", bind_edit(F::any_number_field("", &o.x_max)));
-  add_row(form, "Y min", bind_edit(F::any_number_field("", &o.y_min)));
-  add_row(form, "Y max", bind_edit(F::any_number_field("", &o.y_max)));
+  QFormLayout* form = setting_form(wb, kAxisRows, "robust_plot.");
   form->addRow(bind_check("Automatically", &o.automatic_range));
   form->addRow(bind_check("Draw Lines", &o.draw_lines));
   form->addRow(bind_check("Draw Points", &o.draw_points));
@@ -67,22 +48,15 @@ CRobustPlotParametersDlg::CRobustPlotParametersDlg(QWidget* parent, Workbench& w
 CIsoclinePlotOptionsDlg::CIsoclinePlotOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Dialog") {
   IsoclinePlotOptions& o = wb.isocline_plot;
-  auto* axes = new QFormLayout;
-  add_row(axes, "X-axis gridline spacing", bind_edit(F::integer_field("", &o.x_grid, 1, 20)));
-  add_row(axes, "Y-axis gridline spacing", bind_edit(F::integer_field("", &o.y_grid, 1, 20)));
-  add_row(axes, "X-label spacing", bind_edit(F::integer_field("", &o.x_label, 1, kAnyInteger)));
-  add_row(axes, "Y-label spacing", bind_edit(F::integer_field("", &o.y_label, 1, kAnyInteger)));
-  add_row(axes, "X min", bind_edit(F::integer_field("", &o.x_min, -kAnyInteger, kAnyInteger)));
-  add_row(axes, "X max", bind_edit(F::integer_field("", &o.x_max, -kAnyInteger, kAnyInteger)));
-  add_row(axes, "Y min", bind_edit(F::integer_field("", &o.y_min, -kAnyInteger, kAnyInteger)));
-  add_row(axes, "Y max", bind_edit(F::integer_field("", &o.y_max, -kAnyInteger, kAnyInteger)));
-
-  auto* regions = new QFormLayout;
-  for (int k = 1; k <= 6; ++k) {
-    add_row(regions, QString("Lower Region %1").arg(k),
-            bind_edit(F::any_number_field("", &o.region_lower[k])));
-  }
-  add_row(regions, "Upper Region 6", bind_edit(F::any_number_field("", &o.region6_upper)));
+  QFormLayout* axes = setting_form(wb, kAxisRows, "isocline_plot.");
+  QFormLayout* regions = setting_form(wb, {{"Lower Region 1", "region_lower[1]"},
+                                           {"Lower Region 2", "region_lower[2]"},
+                                           {"Lower Region 3", "region_lower[3]"},
+                                           {"Lower Region 4", "region_lower[4]"},
+                                           {"Lower Region 5", "region_lower[5]"},
+                                           {"Lower Region 6", "region_lower[6]"},
+                                           {"Upper Region 6", "region6_upper"}},
+                                      "isocline_plot.");
 
   auto* group = new QGroupBox("Isocline to Plot", this);
   auto* group_layout = new QVBoxLayout(group);
@@ -99,7 +73,7 @@ CIsoclinePlotOptionsDlg::CIsoclinePlotOptionsDlg(QWidget* parent, Workbench& wb)
   switches->addWidget(bind_check("Continuous plot", &o.continuous_plot));
   auto* threshold = new QHBoxLayout;
   threshold->addWidget(bind_check("Lines: Threshold", &o.threshold_lines));
-  QLineEdit* threshold_edit = bind_edit(F::number_field("", &o.threshold, 1e-06, 5.0));
+  QLineEdit* threshold_edit = bind_edit(find_setting(wb, "isocline_plot.threshold").value());
   threshold_edit->setObjectName("Threshold");
   threshold->addWidget(threshold_edit);
   switches->addLayout(threshold);

@@ -4,62 +4,31 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QVBoxLayout>
-#include <functional>
-#include <initializer_list>
 
 #include "analyses/phase_plane.h"
 
 namespace vemo {
 
-namespace {
-
-using F = SettingField;
-
-struct FieldRow {
-  const char* label;
-  SettingField field;
-};
-
-// A form of labelled edit fields; each edit is named after its label, for tests.
-QFormLayout* form_of(std::initializer_list<FieldRow> rows,
-                     const std::function<QLineEdit*(const SettingField&)>& bind) {
-  auto* form = new QFormLayout;
-  for (const FieldRow& row : rows) {
-    QLineEdit* edit = bind(row.field);
-    edit->setObjectName(row.label);
-    form->addRow(row.label, edit);
-  }
-  return form;
-}
-
-}  // namespace
-
 CPhasePlotParametersDlg::CPhasePlotParametersDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Phase Plot Parameters"), wb_(wb) {
   PhasePlaneSettings& p = wb.phase;
-  Settings& n = wb.settings;
-  const auto bind = [this](const SettingField& f) { return bind_edit(f); };
-  QFormLayout* ranges = form_of({{"Initial X Value", F::any_number_field("", &p.initial_x)},
-                                 {"Final X Value", F::any_number_field("", &p.final_x)},
-                                 {"Initial Y Value", F::any_number_field("", &p.initial_y)},
-                                 {"Final Y Value", F::any_number_field("", &p.final_y)},
-                                 {"X-Value Step Size", F::number_field("", &p.x_step, 0, 20)},
-                                 {"Sensitivity", F::number_field("", &p.sensitivity, 0.0001, 1)}},
-                                bind);
-  QFormLayout* names = form_of({{"X-axis Flux", F::text_field("", &n.phase_x_flux)},
-                                {"Y-axis Flux", F::text_field("", &n.phase_y_flux)},
-                                {"X-axis Metabolite", F::text_field("", &n.phase_x_metabolite)},
-                                {"Y-axis Metabolite", F::text_field("", &n.phase_y_metabolite)}},
-                               bind);
+  QFormLayout* ranges = setting_form(wb, {{"Initial X Value", "phase.initial_x"},
+                                          {"Final X Value", "phase.final_x"},
+                                          {"Initial Y Value", "phase.initial_y"},
+                                          {"Final Y Value", "phase.final_y"},
+                                          {"X-Value Step Size", "phase.x_step"},
+                                          {"Sensitivity", "phase.sensitivity"}});
+  QFormLayout* names = setting_form(wb, {{"X-axis Flux", "phase_x_flux"},
+                                         {"Y-axis Flux", "phase_y_flux"},
+                                         {"X-axis Metabolite", "phase_x_metabolite"},
+                                         {"Y-axis Metabolite", "phase_y_metabolite"}});
   names->addRow(bind_check("Use Metabolite Data", &p.use_metabolite_data));
   names->addRow(bind_check("Filter Data", &p.filter_data));
-  QFormLayout* third = form_of({{"z-axis Flux", F::text_field("", &n.phase_z_flux, kMaxNameLength)},
-                                {"Z initial", F::number_field("", &p.z_initial, 0, 1000)},
-                                {"Z step", F::number_field("", &p.z_step, 0.1, 100)},
-                                {"Z final", F::number_field("", &p.z_final, 0, 1000)}},
-                               bind);
+  QFormLayout* third = setting_form(wb, {{"z-axis Flux", "phase_z_flux"},
+                                         {"Z initial", "phase.z_initial"},
+                                         {"Z step", "phase.z_step"},
+                                         {"Z final", "phase.z_final"}});
   third->insertRow(0, bind_check("3-D PhPP", &p.three_d));
   auto* columns = new QHBoxLayout;
   columns->addLayout(ranges);
@@ -77,17 +46,14 @@ void CPhasePlotParametersDlg::accept() {
 
 CIsoclineOptionsDlg::CIsoclineOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Isocline Options") {
-  IsoclineSettings& i = wb.isocline;
-  Settings& n = wb.settings;
-  QFormLayout* form = form_of({{"Initial X Value", F::any_number_field("", &i.initial_x)},
-                               {"Final X Value", F::any_number_field("", &i.final_x)},
-                               {"Initial Y Value", F::any_number_field("", &i.initial_y)},
-                               {"Final Y Value", F::any_number_field("", &i.final_y)},
-                               {"Step Size", F::number_field("", &i.step_size, 0.1, 10)},
-                               {"X-axis Flux", F::text_field("", &n.isocline_x_flux)},
-                               {"Y-axis Flux", F::text_field("", &n.isocline_y_flux)}},
-                              [this](const SettingField& f) { return bind_edit(f); });
-  form->addRow(bind_check("Print fluxes to file", &i.print_fluxes));
+  QFormLayout* form = setting_form(wb, {{"Initial X Value", "isocline.initial_x"},
+                                        {"Final X Value", "isocline.final_x"},
+                                        {"Initial Y Value", "isocline.initial_y"},
+                                        {"Final Y Value", "isocline.final_y"},
+                                        {"Step Size", "isocline.step_size"},
+                                        {"X-axis Flux", "isocline_x_flux"},
+                                        {"Y-axis Flux", "isocline_y_flux"}});
+  form->addRow(bind_check("Print fluxes to file", &wb.isocline.print_fluxes));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(make_ok_cancel());
@@ -95,17 +61,13 @@ CIsoclineOptionsDlg::CIsoclineOptionsDlg(QWidget* parent, Workbench& wb)
 
 CRobustnessParamsDlg::CRobustnessParamsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Dialog") {
-  RobustnessSettings& r = wb.robust;
-  Settings& n = wb.settings;
-  QFormLayout* form =
-      form_of({{"Short Name for enzyme to control 1:", F::text_field("", &n.robust_enzyme_1)},
-               {"Short Name for enzyme to control 2:", F::text_field("", &n.robust_enzyme_2)},
-               {"Short Name for enzyme to control 3:", F::text_field("", &n.robust_enzyme_3)},
-               {"Low Value:", F::number_field("", &r.low_value, 0, 1000)},
-               {"High Value:", F::number_field("", &r.high_value, 0, 1000)},
-               {"Steps:", F::integer_field("", &r.steps, 5, 500)}},
-              [this](const SettingField& f) { return bind_edit(f); });
-  form->addRow(bind_check("Automatically", &r.automatically));
+  QFormLayout* form = setting_form(wb, {{"Short Name for enzyme to control 1:", "robust_enzyme_1"},
+                                        {"Short Name for enzyme to control 2:", "robust_enzyme_2"},
+                                        {"Short Name for enzyme to control 3:", "robust_enzyme_3"},
+                                        {"Low Value:", "robust.low_value"},
+                                        {"High Value:", "robust.high_value"},
+                                        {"Steps:", "robust.steps"}});
+  form->addRow(bind_check("Automatically", &wb.robust.automatically));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(make_ok_cancel());
