@@ -33,12 +33,6 @@ void DeletionStudy::solve_wild_type() {
   lp_.lp_get_row(1, max_growth_, dual);
 }
 
-float DeletionStudy::dual(int row) const {
-  float value, dual;
-  lp_.lp_get_row(row, value, dual);
-  return dual;
-}
-
 void DeletionStudy::apply_deletion(std::initializer_list<const DeletionEntry*> entries) {
   for (int j : closed_) apply_column_bounds(wb_.model, lp_, j);
   closed_.clear();

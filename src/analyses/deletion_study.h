@@ -56,8 +56,6 @@ class DeletionStudy {
   // Solves the problem as it stands: the objective value and the library status; an infeasible
   // problem records growth 0.
   void solve(int& status, float& growth);
-  // The dual of a row of the last solve.
-  float dual(int row) const;
 
   // Ends the problem; the study cannot solve afterwards.
   void release();

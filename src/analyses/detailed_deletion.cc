@@ -4,6 +4,7 @@
 
 #include "analyses/deletion_study.h"
 #include "analyses/detailed_deletion_report.h"
+#include "analyses/exchange_watch.h"
 
 namespace vemo {
 
@@ -143,7 +144,7 @@ void detailed_deletions(Workbench& wb) {
       study.apply_deletion({&entries[k]});
     }
     study.solve(r.status, r.growth);
-    for (const auto& [row, slot] : prices) r.sp[slot] = study.dual(row);
+    for (const auto& [row, slot] : prices) r.sp[slot] = row_dual(study.lp(), row);
     net_co_product_prices(r.sp);
     for (int p = 1; p <= n; ++p) r.capacity[p] = measure.capacity(p);
     measure.restore_objective();

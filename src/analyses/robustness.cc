@@ -86,28 +86,6 @@ ControlledNetwork control_enzymes(Workbench& wb) {
   return net;
 }
 
-void add_rows_and_columns(const NetworkModel& m, LpSolver& lp) {
-  lp.lp_init();
-  lp.lp_new();
-  lp.lp_open_log(60, kLpLogFile);
-  lp.lp_set_log_unit(60);
-  lp.lp_set_ranging(-1);
-  for (int i = 1; i <= m.num_of_rows; ++i) lp.lp_add_row(m.row_sense[i], m.row_rhs[i]);
-  std::vector<float> values;
-  std::vector<int> rows;
-  for (int j = 1; j <= m.num_of_reactions; ++j) {
-    values.clear();
-    rows.clear();
-    for (const MatrixEntry& e : m.stoich_matrix.column(j)) {
-      if (e.row > m.num_of_rows) continue;
-      values.push_back(e.value);
-      rows.push_back(e.row);
-    }
-    lp.lp_add_column(padded_column_name(m.reaction_names[j]), values, rows);
-    apply_column_bounds(m, lp, j);
-  }
-}
-
 // The total absolute flux of the enzymes' own reactions at the optimum with the file's bounds,
 // TEST free within +-1000 and the split-off columns closed.
 float unconstrained_high_value(const NetworkModel& m, const FileBounds& file,
@@ -172,8 +150,10 @@ void do_robustness(Workbench& wb) {
   const FileBounds file{m.lower_bound, m.upper_bound, m.has_lower_bound, m.has_upper_bound};
 
   const ControlledNetwork net = control_enzymes(wb);
+  // The grown network built in one go is the same problem as the file's rows, then the capacity
+  // row, then every column.
   LpSolver lp;
-  add_rows_and_columns(m, lp);
+  build_lp(m, lp, -1);
   RobustnessSettings& s = wb.robust;
   if (s.automatically != 0) {
     s.high_value = unconstrained_high_value(m, file, net, lp);

@@ -188,11 +188,7 @@ void draw_isocline_diagram(const Workbench& wb, DrawContext& dc) {
     }
   }
   if (o.continuous_plot == 1) draw_legend(vmin, vmax, dc);
-  draw_plot_grid(
-      dc, kIsoclineBox,
-      {static_cast<float>(o.x_grid), static_cast<float>(o.y_grid), static_cast<float>(o.x_label),
-       static_cast<float>(o.y_label), static_cast<float>(o.x_min), static_cast<float>(o.x_max),
-       static_cast<float>(o.y_min), static_cast<float>(o.y_max)});
+  draw_plot_grid(dc, kIsoclineBox, grid_spec(o));
 }
 
 }  // namespace vemo

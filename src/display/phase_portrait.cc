@@ -71,10 +71,7 @@ void draw_phase_portrait(const Workbench& wb, DrawContext& dc) {
       dc.line_to(p.x + arm[0], p.y + arm[1]);
     }
   }
-  const PhasePlotOptions& o = wb.phase_plot;
-  draw_plot_grid(dc, kPhaseBox,
-                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label), static_cast<float>(o.y_label),
-                  o.x_min, o.x_max, o.y_min, o.y_max});
+  draw_plot_grid(dc, kPhaseBox, grid_spec(wb.phase_plot));
 }
 
 }  // namespace vemo

@@ -37,6 +37,15 @@ struct GridSpec {
   float x_min, x_max, y_min, y_max;
 };
 
+// The grid of a diagram from its options (any record with the grid, label and limit fields).
+template <typename Options>
+GridSpec grid_spec(const Options& o) {
+  return {static_cast<float>(o.x_grid),  static_cast<float>(o.y_grid),
+          static_cast<float>(o.x_label), static_cast<float>(o.y_label),
+          static_cast<float>(o.x_min),   static_cast<float>(o.x_max),
+          static_cast<float>(o.y_min),   static_cast<float>(o.y_max)};
+}
+
 // Title, frame and axes (with arrow heads) of a diagram.
 void draw_plot_frame(DrawContext& dc, const PlotBox& box);
 

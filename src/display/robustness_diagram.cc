@@ -71,9 +71,7 @@ void draw_robustness_diagram(const Workbench& wb, DrawContext& dc) {
     }
     if (o.draw_points == 1) dc.circle(p.px, p.py);
   }
-  draw_plot_grid(dc, kRobustBox,
-                 {o.x_grid, o.y_grid, static_cast<float>(o.x_label), static_cast<float>(o.y_label),
-                  o.x_min, o.x_max, o.y_min, o.y_max});
+  draw_plot_grid(dc, kRobustBox, grid_spec(o));
 }
 
 }  // namespace vemo

@@ -15,7 +15,8 @@ CComparisonOptionsDlg::CComparisonOptionsDlg(QWidget* parent, Workbench& wb)
                         {"Decreased (1/X) Display Threshold", "compare.decreased_threshold"}});
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(bind_check("Relative to growth yield", &wb.tools.comparison.relative_to_growth));
+  layout->addWidget(
+      bind_check("Relative to growth yield", &wb.tools.comparison.relative_to_growth));
   layout->addWidget(make_ok_cancel());
 }
 

@@ -73,6 +73,11 @@ CMainFrame::CMainFrame(Workbench& wb, CommandHandler& document, CommandHandler& 
   resize(1100, 760);
 }
 
+template <typename Dialog>
+std::function<void()> CMainFrame::dialog_command() {
+  return [this] { Dialog(this, wb_).exec(); };
+}
+
 void CMainFrame::register_frame_commands() {
   const auto model_command = [this](void (*command)(Workbench&)) {
     return [this, command] {
@@ -90,22 +95,22 @@ void CMainFrame::register_frame_commands() {
   frame_commands_[kCmdDoubleDeletion] = model_command(double_deletion);
   frame_commands_[kCmdTripleDeletion] = model_command(triple_deletion);
   frame_commands_[kCmdDetailedDeletions] = model_command(detailed_deletions);
-  frame_commands_[kCmdDeletionOptions] = [this] { CDeletionOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdDeletionOptions] = dialog_command<CDeletionOptionsDlg>();
   frame_commands_[kCmdMakePhasePlane] = model_command(make_phase_plane);
-  frame_commands_[kCmdPhasePlaneOptions] = [this] { CPhasePlotParametersDlg(this, wb_).exec(); };
+  frame_commands_[kCmdPhasePlaneOptions] = dialog_command<CPhasePlotParametersDlg>();
   frame_commands_[kCmdMakeIsoclines] = model_command(make_isoclines);
-  frame_commands_[kCmdIsoclineOptions] = [this] { CIsoclineOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdIsoclineOptions] = dialog_command<CIsoclineOptionsDlg>();
   frame_commands_[kCmdDoRobustness] = model_command(do_robustness);
-  frame_commands_[kCmdRobustnessParameters] = [this] { CRobustnessParamsDlg(this, wb_).exec(); };
-  frame_commands_[kCmdComparisonOptions] = [this] { CComparisonOptionsDlg(this, wb_).exec(); };
+  frame_commands_[kCmdRobustnessParameters] = dialog_command<CRobustnessParamsDlg>();
+  frame_commands_[kCmdComparisonOptions] = dialog_command<CComparisonOptionsDlg>();
   frame_commands_[kCmdDoComparison] = model_command(do_comparison);
   frame_commands_[kCmdConnectivity] = model_command(connectivity);
   frame_commands_[kCmdConditionedMatrix] = model_command(make_conditioned_matrix);
   frame_commands_[kCmdMakeEncrypted] = model_command(make_encrypted_matrix);
   frame_commands_[kCmdReadEncrypted] = model_command(read_encrypted_matrix);
   frame_commands_[kCmdReadP] = model_command(read_p);
-  frame_commands_[kCmdSelectFiles] = [this] { CFilesDlg(this, wb_).exec(); };
-  frame_commands_[kCmdObjective] = [this] { CObjectiveDlg(this, wb_).exec(); };
+  frame_commands_[kCmdSelectFiles] = dialog_command<CFilesDlg>();
+  frame_commands_[kCmdObjective] = dialog_command<CObjectiveDlg>();
   frame_commands_[kCmdToggleToolbar] = [this] { tool_bar_->setVisible(!tool_bar_->isVisible()); };
   frame_commands_[kCmdToggleStatusBar] = [this] {
     statusBar()->setVisible(!statusBar()->isVisible());

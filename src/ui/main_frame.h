@@ -53,6 +53,9 @@ class CMainFrame : public QMainWindow, public CommandHandler {
   void build_tool_bar();
   void build_status_bar();
   void register_frame_commands();
+  // A command that shows an options dialog bound to the workbench.
+  template <typename Dialog>
+  std::function<void()> dialog_command();
   void add_viewer(int number, std::function<std::string()> file_name, bool spreadsheet);
   void show_prompt(int number);
   void show_idle();

@@ -14,11 +14,14 @@ namespace vemo {
 namespace {
 
 // The grid and axis rows every diagram's options share, each under its record's prefix.
-const CFieldDialog::SettingRows kAxisRows = {
-    {"X-axis gridline spacing", "x_grid"}, {"Y-axis gridline spacing", "y_grid"},
-    {"X-label spacing", "x_label"},        {"Y-label spacing", "y_label"},
-    {"X min", "x_min"},                    {"X max", "x_max"},
-    {"Y min", "y_min"},                    {"Y max", "y_max"}};
+const CFieldDialog::SettingRows kAxisRows = {{"X-axis gridline spacing", "x_grid"},
+                                             {"Y-axis gridline spacing", "y_grid"},
+                                             {"X-label spacing", "x_label"},
+                                             {"Y-label spacing", "y_label"},
+                                             {"X min", "x_min"},
+                                             {"X max", "x_max"},
+                                             {"Y min", "y_min"},
+                                             {"Y max", "y_max"}};
 
 }  // namespace
 
@@ -49,13 +52,14 @@ CIsoclinePlotOptionsDlg::CIsoclinePlotOptionsDlg(QWidget* parent, Workbench& wb)
     : CFieldDialog(parent, "Dialog") {
   IsoclinePlotOptions& o = wb.isocline_plot;
   QFormLayout* axes = setting_form(wb, kAxisRows, "isocline_plot.");
-  QFormLayout* regions = setting_form(wb, {{"Lower Region 1", "region_lower[1]"},
-                                           {"Lower Region 2", "region_lower[2]"},
-                                           {"Lower Region 3", "region_lower[3]"},
-                                           {"Lower Region 4", "region_lower[4]"},
-                                           {"Lower Region 5", "region_lower[5]"},
-                                           {"Lower Region 6", "region_lower[6]"},
-                                           {"Upper Region 6", "region6_upper"}},
+  QFormLayout* regions = setting_form(wb,
+                                      {{"Lower Region 1", "region_lower[1]"},
+                                       {"Lower Region 2", "region_lower[2]"},
+                                       {"Lower Region 3", "region_lower[3]"},
+                                       {"Lower Region 4", "region_lower[4]"},
+                                       {"Lower Region 5", "region_lower[5]"},
+                                       {"Lower Region 6", "region_lower[6]"},
+                                       {"Upper Region 6", "region6_upper"}},
                                       "isocline_plot.");
 
   auto* group = new QGroupBox("Isocline to Plot", this);

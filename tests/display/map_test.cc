@@ -124,6 +124,21 @@ TEST_F(MapTest, ObjectArrowAndReversibleReducedCosts) {
   EXPECT_FLOAT_EQ(wb.map.arrows[2].second, 0.3f);
 }
 
+// The text colour, font and pen in force when the call at `at` is made.
+void expect_look_before(const std::vector<std::string>& calls,
+                        std::vector<std::string>::const_iterator at, const char* color,
+                        const char* font, const char* pen) {
+  std::string last_color, last_font, last_pen;
+  for (auto it = calls.begin(); it != at; ++it) {
+    if (it->rfind("color ", 0) == 0) last_color = *it;
+    if (it->rfind("font ", 0) == 0) last_font = *it;
+    if (it->rfind("pen ", 0) == 0) last_pen = *it;
+  }
+  EXPECT_EQ(last_color, std::string("color ") + color);
+  EXPECT_EQ(last_font, std::string("font Arial ") + font);
+  EXPECT_EQ(last_pen, std::string("pen ") + pen);
+}
+
 // flux, reduced cost, color_fluxes -> text colour, font height, pen, value shown
 struct LookCase {
   float flux;
@@ -149,16 +164,7 @@ TEST_P(ArrowLookTest, ColourFontPenAndValueFollowTheFlux) {
   ASSERT_NE(name, calls.end());
   const bool value = std::find(calls.begin(), calls.end(), "text 10 20 VALUE") != calls.end();
   EXPECT_EQ(value, c.value_shown);
-  // The look in force when the name is written.
-  std::string color, font, pen;
-  for (auto it = calls.begin(); it != name; ++it) {
-    if (it->rfind("color ", 0) == 0) color = *it;
-    if (it->rfind("font ", 0) == 0) font = *it;
-    if (it->rfind("pen ", 0) == 0) pen = *it;
-  }
-  EXPECT_EQ(color, std::string("color ") + c.color);
-  EXPECT_EQ(font, std::string("font Arial ") + c.font);
-  EXPECT_EQ(pen, std::string("pen ") + c.pen);
+  expect_look_before(calls, name, c.color, c.font, c.pen);
   EXPECT_EQ(*(name + 1), "move 0 0");
   EXPECT_EQ(*(name + 2), "line 100 0");
 }
@@ -196,15 +202,7 @@ TEST_P(ComparisonLookTest, EachClassHasItsLook) {
   const auto name = std::find(calls.begin(), calls.end(), "text 30 40 HEX1");
   ASSERT_NE(name, calls.end());
   EXPECT_EQ(std::find(calls.begin(), name, "text 10 20 VALUE") != name, c.value_shown);
-  std::string color, font, pen;
-  for (auto it = calls.begin(); it != name; ++it) {
-    if (it->rfind("color ", 0) == 0) color = *it;
-    if (it->rfind("font ", 0) == 0) font = *it;
-    if (it->rfind("pen ", 0) == 0) pen = *it;
-  }
-  EXPECT_EQ(color, std::string("color ") + c.color);
-  EXPECT_EQ(font, std::string("font Arial ") + c.font);
-  EXPECT_EQ(pen, std::string("pen ") + c.pen);
+  expect_look_before(calls, name, c.color, c.font, c.pen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
