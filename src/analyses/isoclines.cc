@@ -45,25 +45,11 @@ void write_report(Workbench& wb, std::FILE* f) {
   for (int k = 1; k <= result.isocline_count; ++k) {
     const IsoclinePoint& p = result.isocline_points[k];
     const ExchangeReadings& r = p.r;
-    const float values[19] = {p.x_value,
-                              p.y_value,
-                              p.growth,
-                              p.dual_glcxt,
-                              r.dual_o2xt,
-                              r.dual_forxt,
-                              r.dual_ethxt,
-                              r.dual_acxt,
-                              r.dual_succxt,
-                              r.dual_nadh - r.dual_nad,
-                              r.dual_nadph - r.dual_nadp,
-                              r.dual_atp - r.dual_adp - r.dual_pi,
-                              r.flux_acxto,
-                              r.flux_lacxto,
-                              r.flux_succxto,
-                              r.flux_ethxto,
-                              r.flux_forxto,
-                              r.flux_o2xti,
-                              r.flux_o2xto};
+    const float values[19] = {p.x_value,     p.y_value,     p.growth,       p.dual_glcxt,
+                              r.dual_o2xt,   r.dual_forxt,  r.dual_ethxt,   r.dual_acxt,
+                              r.dual_succxt, r.nadh_net(),  r.nadph_net(),  r.atp_net(),
+                              r.flux_acxto,  r.flux_lacxto, r.flux_succxto, r.flux_ethxto,
+                              r.flux_forxto, r.flux_o2xti,  r.flux_o2xto};
     for (float v : values) std::fprintf(f, "%f ", wide(v));
     std::fprintf(f, "\n");
   }

@@ -213,26 +213,11 @@ double wide(float v) { return static_cast<double>(v); }
 
 void write_point(std::FILE* f, const PhasePoint& p) {
   const ExchangeReadings& r = p.r;
-  const float values[20] = {p.x_value,
-                            p.y_value,
-                            p.growth,
-                            r.flux_o2xti,
-                            r.flux_o2xto,
-                            r.flux_forxto,
-                            r.flux_acxto,
-                            r.flux_lacxto,
-                            r.flux_ethxto,
-                            r.flux_succxto,
-                            p.all_inc,
-                            p.all_dec,
-                            r.dual_o2xt,
-                            r.dual_forxt,
-                            r.dual_ethxt,
-                            r.dual_acxt,
-                            r.dual_succxt,
-                            r.dual_nadh - r.dual_nad,
-                            r.dual_nadph - r.dual_nadp,
-                            r.dual_atp - r.dual_adp - r.dual_pi};
+  const float values[20] = {p.x_value,     p.y_value,      p.growth,      r.flux_o2xti,
+                            r.flux_o2xto,  r.flux_forxto,  r.flux_acxto,  r.flux_lacxto,
+                            r.flux_ethxto, r.flux_succxto, p.all_inc,     p.all_dec,
+                            r.dual_o2xt,   r.dual_forxt,   r.dual_ethxt,  r.dual_acxt,
+                            r.dual_succxt, r.nadh_net(),   r.nadph_net(), r.atp_net()};
   for (float v : values) std::fprintf(f, "%f ", wide(v));
   std::fprintf(f, "\n");
 }

@@ -16,6 +16,11 @@ struct ExchangeReadings {
   float dual_acxt = 0, dual_ethxt = 0, dual_forxt = 0, dual_succxt = 0, dual_o2xt = 0;
   float flux_forxto = 0, flux_acxto = 0, flux_ethxto = 0, flux_succxto = 0, flux_lacxto = 0;
   float flux_o2xto = 0, flux_o2xti = 0;
+
+  // The net prices of the redox and energy carriers, as the reports give them.
+  float nadh_net() const { return dual_nadh - dual_nad; }
+  float nadph_net() const { return dual_nadph - dual_nadp; }
+  float atp_net() const { return dual_atp - dual_adp - dual_pi; }
 };
 
 struct PhasePoint {
