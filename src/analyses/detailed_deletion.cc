@@ -54,10 +54,16 @@ void net_co_product_prices(std::array<float, kLastSlot + 1>& sp) {
   sp[15] -= sp[84];
 }
 
+// One non-zero coefficient of the network's own objective.
+struct ObjectiveTerm {
+  int column;
+  float coefficient;
+};
+
 class CapacityMeasure {
  public:
   CapacityMeasure(DeletionStudy& study, int first_drain, const std::vector<PrecursorDrain>& drains,
-                  std::vector<float> saved_objective)
+                  std::vector<ObjectiveTerm> saved_objective)
       : study_(study),
         first_drain_(first_drain),
         drains_(drains),
@@ -67,9 +73,7 @@ class CapacityMeasure {
   float capacity(int p) {
     if (!drains_[p].usable()) return 0.0f;
     LpSolver& lp = study_.lp();
-    for (size_t j = 1; j < saved_objective_.size(); ++j) {
-      if (saved_objective_[j] != 0.0f) lp.lp_set_coefficient(1, static_cast<int>(j), 0.0f);
-    }
+    for (const ObjectiveTerm& term : saved_objective_) lp.lp_set_coefficient(1, term.column, 0.0f);
     const int last = first_drain_ + static_cast<int>(drains_.size()) - 2;
     for (int c = first_drain_; c <= last; ++c) lp.lp_set_coefficient(1, c, 0.0f);
     const int c = first_drain_ + p - 1;
@@ -87,10 +91,8 @@ class CapacityMeasure {
 
   // Gives the network's columns their saved objective coefficients back.
   void restore_objective() {
-    for (size_t j = 1; j < saved_objective_.size(); ++j) {
-      if (saved_objective_[j] != 0.0f) {
-        study_.lp().lp_set_coefficient(1, static_cast<int>(j), saved_objective_[j]);
-      }
+    for (const ObjectiveTerm& term : saved_objective_) {
+      study_.lp().lp_set_coefficient(1, term.column, term.coefficient);
     }
   }
 
@@ -98,7 +100,7 @@ class CapacityMeasure {
   DeletionStudy& study_;
   int first_drain_;
   const std::vector<PrecursorDrain>& drains_;
-  std::vector<float> saved_objective_;  // columns 1..R0
+  std::vector<ObjectiveTerm> saved_objective_;
 };
 
 void tell_missing_precursors(Workbench& wb, const std::vector<PrecursorDrain>& drains) {
@@ -128,8 +130,10 @@ void detailed_deletions(Workbench& wb) {
   tell_missing_precursors(wb, drains);
   study.solve_wild_type();
 
-  std::vector<float> saved_objective(static_cast<size_t>(network_columns) + 1, 0.0f);
-  for (int j = 1; j <= network_columns; ++j) saved_objective[j] = m.stoich_matrix.at(1, j);
+  std::vector<ObjectiveTerm> saved_objective;
+  for (int j = 1; j <= network_columns; ++j) {
+    if (const float c = m.stoich_matrix.at(1, j); c != 0.0f) saved_objective.push_back({j, c});
+  }
   CapacityMeasure measure(study, network_columns + 1, drains, std::move(saved_objective));
   const auto prices = slot_rows(m);
 
